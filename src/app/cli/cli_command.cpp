@@ -1,0 +1,30 @@
+#include "app/cli/cli_command.h"
+
+#include <cstdio>
+
+namespace tessaly::cli {
+namespace {
+
+std::vector<CliCommand>& registry() {
+  static std::vector<CliCommand> all;
+  return all;
+}
+
+}  // namespace
+
+bool registerCommand(CliCommand command) {
+  registry().push_back(std::move(command));
+  return true;
+}
+
+const std::vector<CliCommand>& commands() { return registry(); }
+
+int fail(const QString& message) {
+  std::fputs(message.toUtf8().constData(), stderr);
+  std::fputc('\n', stderr);
+  return 2;
+}
+
+void printOut(const QString& text) { std::fputs(text.toUtf8().constData(), stdout); }
+
+}  // namespace tessaly::cli

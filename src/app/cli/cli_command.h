@@ -1,0 +1,27 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+#include <functional>
+
+namespace tessaly::cli {
+
+// One subcommand of tessaly-cli. run() gets the arguments after the subcommand's name and
+// returns the exit code; messages go to stderr, results to stdout.
+struct CliCommand {
+  QString name;
+  QString usage;    // "folder-hogs [--main|--all] [--html FILE] PATH..."
+  QString summary;  // one line for --help
+  std::function<int(const QStringList& arguments)> run;
+};
+
+// Called from a static initialiser in each subcommand's file.
+bool registerCommand(CliCommand command);
+const std::vector<CliCommand>& commands();
+
+// Prints the program's message on stderr and returns the exit code for a failed run.
+int fail(const QString& message);
+// Writes text to stdout as UTF-8.
+void printOut(const QString& text);
+
+}  // namespace tessaly::cli

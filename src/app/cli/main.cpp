@@ -1,0 +1,33 @@
+#include <QCoreApplication>
+#include <algorithm>
+
+#include "app/cli/cli_command.h"
+
+using tessaly::cli::CliCommand;
+
+namespace {
+
+QString helpText() {
+  std::vector<CliCommand> sorted = tessaly::cli::commands();
+  std::sort(sorted.begin(), sorted.end(), [](const CliCommand& a, const CliCommand& b) { return a.name < b.name; });
+  QString text = QStringLiteral("Usage: tessaly-cli COMMAND [OPTIONS]\n\nCommands:\n");
+  for (const CliCommand& command : sorted)
+    text += QStringLiteral("  %1\n      %2\n").arg(command.usage, command.summary);
+  return text;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  QCoreApplication app(argc, argv);
+  QStringList arguments = QCoreApplication::arguments().mid(1);
+  if (arguments.isEmpty() || arguments.first() == QStringLiteral("--help") || arguments.first() == QStringLiteral("-h")) {
+    tessaly::cli::printOut(helpText());
+    return arguments.isEmpty() ? 2 : 0;
+  }
+  const QString name = arguments.takeFirst();
+  for (const CliCommand& command : tessaly::cli::commands()) {
+    if (command.name == name) return command.run(arguments);
+  }
+  return tessaly::cli::fail(QStringLiteral("Unknown command \"%1\". Try tessaly-cli --help.").arg(name));
+}

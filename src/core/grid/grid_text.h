@@ -1,0 +1,22 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+#include "core/grid/result_table.h"
+
+namespace tessaly {
+
+// "Entire grid separated by tabs": the heading row, then each row, cells joined by one tab.
+QStringList gridAsTabLines(const ResultTable& table);
+// One line per data row: the given cell.
+QStringList columnLines(const ResultTable& table, int column);
+// Lines as the clipboard takes them: each ended by CR LF, the last one too.
+QString clipboardText(const QStringList& lines);
+
+// The grid as one HTML table; cell texts are escaped so a name shows as itself.
+QString gridAsWebPage(const ResultTable& table);
+// Replaces the file; false when it cannot be written (nothing half-written is left).
+bool writeWebPage(const ResultTable& table, const QString& fileName);
+
+}  // namespace tessaly

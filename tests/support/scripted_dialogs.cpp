@@ -1,0 +1,73 @@
+#include "support/scripted_dialogs.h"
+
+#include <gtest/gtest.h>
+
+namespace tessaly::testkit {
+
+ScriptedDialogs::ScriptedDialogs() { setDialogs(this); }
+ScriptedDialogs::~ScriptedDialogs() { setDialogs(nullptr); }
+
+QStringList ScriptedDialogs::texts() const {
+  QStringList all;
+  for (const Shown& s : shown_) all.append(s.text);
+  return all;
+}
+
+QStringList ScriptedDialogs::texts(MessageStyle style) const {
+  QStringList all;
+  for (const Shown& s : shown_) {
+    if (s.style == style) all.append(s.text);
+  }
+  return all;
+}
+
+void ScriptedDialogs::message(MessageStyle style, const QString& text) { shown_.append({style, QString(), text}); }
+
+Answer ScriptedDialogs::ask(MessageStyle style, const QString& caption, const QString& text, AnswerSet answers) {
+  shown_.append({style, caption, text});
+  if (answers_.empty()) {
+    ADD_FAILURE() << "unscripted question: " << text.toStdString();
+    return answers == AnswerSet::YesNo ? Answer::No : Answer::Cancel;
+  }
+  const Answer next = answers_.front();
+  answers_.pop_front();
+  return next;
+}
+
+QString ScriptedDialogs::nextText(const QString& what) {
+  shown_.append({MessageStyle::Question, what, QString()});
+  if (texts_.empty()) {
+    ADD_FAILURE() << "unscripted dialog: " << what.toStdString();
+    return {};
+  }
+  const QString next = texts_.front();
+  texts_.pop_front();
+  return next;
+}
+
+QString ScriptedDialogs::chooseFolder(const QString& caption, const QString&) { return nextText(caption); }
+QString ScriptedDialogs::saveFileName(const FileDialogRequest& request) { return nextText(request.caption); }
+QString ScriptedDialogs::openFileName(const FileDialogRequest& request) { return nextText(request.caption); }
+
+bool ScriptedDialogs::askText(const QString& caption, const QString&, bool, QString* text) {
+  *text = nextText(caption);
+  return !text->isEmpty();
+}
+
+bool ScriptedDialogs::setUpPrinter(QPrinter&) {
+  shown_.append({MessageStyle::Question, QStringLiteral("Print"), QString()});
+  if (printerAnswers_.empty()) {
+    ADD_FAILURE() << "unscripted print dialog";
+    return false;
+  }
+  const bool accepted = printerAnswers_.front();
+  printerAnswers_.pop_front();
+  return accepted;
+}
+
+bool ScriptedDialogs::chooseFont(QFont&) {
+  shown_.append({MessageStyle::Question, QStringLiteral("Font"), QString()});
+  return false;
+}
+
+}  // namespace tessaly::testkit

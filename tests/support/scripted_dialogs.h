@@ -1,0 +1,54 @@
+#pragma once
+
+#include <QList>
+#include <QString>
+#include <QStringList>
+#include <deque>
+
+#include "core/common/dialogs.h"
+
+namespace tessaly::testkit {
+
+// Records every box and dialog the code under test shows and answers from a script.
+// An unscripted question fails the test and gets the refusing answer, so no test blocks.
+class ScriptedDialogs final : public Dialogs {
+ public:
+  struct Shown {
+    MessageStyle style;
+    QString caption;
+    QString text;
+  };
+
+  ScriptedDialogs();   // installs itself
+  ~ScriptedDialogs() override;  // uninstalls itself
+
+  // Answers for ask(), in order.
+  void answer(Answer next) { answers_.push_back(next); }
+  // Results for the folder, file and text dialogs, in order; an empty text is "cancelled".
+  void chooseText(const QString& next) { texts_.push_back(next); }
+  void printerAccepted(bool accepted) { printerAnswers_.push_back(accepted); }
+
+  const QList<Shown>& shown() const { return shown_; }
+  QStringList texts() const;  // every text shown, in order
+  // The texts of boxes of one style.
+  QStringList texts(MessageStyle style) const;
+  void clear() { shown_.clear(); }
+
+  void message(MessageStyle style, const QString& text) override;
+  Answer ask(MessageStyle style, const QString& caption, const QString& text, AnswerSet answers) override;
+  QString chooseFolder(const QString& caption, const QString& startFolder) override;
+  QString saveFileName(const FileDialogRequest& request) override;
+  QString openFileName(const FileDialogRequest& request) override;
+  bool askText(const QString& caption, const QString& label, bool hidden, QString* text) override;
+  bool setUpPrinter(QPrinter& printer) override;
+  bool chooseFont(QFont& font) override;
+
+ private:
+  QString nextText(const QString& what);
+  QList<Shown> shown_;
+  std::deque<Answer> answers_;
+  std::deque<QString> texts_;
+  std::deque<bool> printerAnswers_;
+};
+
+}  // namespace tessaly::testkit
