@@ -29,6 +29,16 @@ struct ResultTable {
   CellAlignment alignmentOf(int column) const {
     return column < int(alignment.size()) ? alignment[size_t(column)] : CellAlignment::Left;
   }
+  // A column never sized by its window has the grid's default width.
+  int widthOf(int column) const {
+    return column < int(columnWidths.size()) ? columnWidths[size_t(column)] : kDefaultColumnWidth;
+  }
+  void setWidth(int column, int pixels) {
+    if (column >= int(columnWidths.size())) columnWidths.resize(size_t(column) + 1, kDefaultColumnWidth);
+    columnWidths[size_t(column)] = pixels;
+  }
+
+  static constexpr int kDefaultColumnWidth = 64;
 };
 
 }  // namespace tessaly

@@ -1,0 +1,28 @@
+#pragma once
+
+#include <initializer_list>
+#include <vector>
+
+namespace tessaly {
+
+// The direction flags of a window's sort commands, one per command, indexed by the window's
+// own command numbers. Each use sorts with the flag's direction and then flips it.
+class SortDirections {
+ public:
+  // The starting direction of each command, true for descending.
+  SortDirections(std::initializer_list<bool> startDescending) : descending_(startDescending) {}
+
+  // The direction for this use; the next use goes the other way.
+  bool take(int command) {
+    const bool descending = descending_.at(size_t(command));
+    descending_[size_t(command)] = !descending;
+    return descending;
+  }
+  bool isDescending(int command) const { return descending_.at(size_t(command)); }
+  void setDescending(int command, bool descending) { descending_.at(size_t(command)) = descending; }
+
+ private:
+  std::vector<bool> descending_;
+};
+
+}  // namespace tessaly

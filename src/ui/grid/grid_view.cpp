@@ -1,0 +1,51 @@
+#include "ui/grid/grid_view.h"
+
+#include <QHeaderView>
+
+#include "ui/grid/grid_model.h"
+
+namespace tessaly {
+
+GridView::GridView(QWidget* parent) : QTableView(parent) {
+  setSelectionBehavior(QAbstractItemView::SelectRows);
+  setSelectionMode(QAbstractItemView::SingleSelection);
+  setEditTriggers(QAbstractItemView::NoEditTriggers);
+  setWordWrap(false);
+  setTextElideMode(Qt::ElideNone);  // cells are cut at their edge, as the reports cut them
+  setCornerButtonEnabled(false);
+  setHorizontalScrollMode(QAbstractItemView::ScrollPerPixel);
+
+  QHeaderView* rows = verticalHeader();
+  rows->hide();
+  rows->setSectionResizeMode(QHeaderView::Fixed);
+  rows->setDefaultSectionSize(fontMetrics().height() + 6);
+
+  QHeaderView* columns = horizontalHeader();
+  columns->setSectionResizeMode(QHeaderView::Interactive);
+  columns->setHighlightSections(false);
+  columns->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+  columns->setDefaultSectionSize(ResultTable::kDefaultColumnWidth);
+  connect(columns, &QHeaderView::sectionResized, this, [this](int column, int, int pixels) {
+    if (gridModel_) gridModel_->setColumnWidth(column, pixels);
+  });
+}
+
+void GridView::setGridModel(GridModel* model) {
+  if (gridModel_) disconnect(gridModel_, nullptr, this, nullptr);
+  gridModel_ = model;
+  setModel(model);
+  if (!model) return;
+  connect(model, &QAbstractItemModel::modelReset, this, &GridView::applyColumnWidths);
+  applyColumnWidths();
+}
+
+void GridView::applyColumnWidths() {
+  const ResultTable& table = gridModel_->table();
+  // Copy first: each resize writes back into the table.
+  const std::vector<int> widths = table.columnWidths;
+  for (int c = 0; c < table.columnCount(); ++c) {
+    setColumnWidth(c, c < int(widths.size()) ? widths[size_t(c)] : ResultTable::kDefaultColumnWidth);
+  }
+}
+
+}  // namespace tessaly
