@@ -25,6 +25,7 @@ GridView::GridView(QWidget* parent) : QTableView(parent) {
   columns->setHighlightSections(false);
   columns->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
   columns->setDefaultSectionSize(ResultTable::kDefaultColumnWidth);
+  columns->setMinimumSectionSize(0);  // windows may size a column narrower than its heading
   connect(columns, &QHeaderView::sectionResized, this, [this](int column, int, int pixels) {
     if (gridModel_) gridModel_->setColumnWidth(column, pixels);
   });

@@ -1,5 +1,6 @@
 #include "ui/grid/report_printer.h"
 
+#include <QCursor>
 #include <QDateTime>
 #include <QFontMetrics>
 #include <QGuiApplication>
