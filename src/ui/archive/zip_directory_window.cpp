@@ -1,0 +1,91 @@
+#include "ui/archive/zip_directory_window.h"
+
+#include <QDir>
+#include <QGridLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include "core/archive/archive_naming.h"
+#include "core/common/dialogs.h"
+#include "ui/archive/folder_name_window.h"
+#include "ui/archive/folder_picker.h"
+
+namespace tessaly {
+
+TfrmZipDirectory::TfrmZipDirectory(const QString& archivePath, QWidget* parent) : QDialog(parent) {
+  setObjectName(QStringLiteral("frmZipDirectory"));
+  setWindowTitle(QStringLiteral("Destination folder"));
+  auto* layout = new QGridLayout(this);
+  layout->addWidget(new QLabel(QStringLiteral("All files within the selected archive zip file "), this), 0, 0, 1, 2);
+  lblZip = new QLabel(archivePath, this);
+  layout->addWidget(lblZip, 1, 0, 1, 2);
+  layout->addWidget(new QLabel(QStringLiteral("Will be restored into the following folder:"), this), 2, 0, 1, 2);
+  DirLabel = new QLabel(this);
+  layout->addWidget(DirLabel, 3, 0, 1, 2);
+  DLB = new FolderPicker(this);
+  DLB->folderList->setObjectName(QStringLiteral("DLB"));
+  layout->addWidget(DLB, 4, 0);
+  auto* texts = new QLabel(
+      QStringLiteral("All files contained in the selected zip file will be extracted into the folder that you pick on the left. ") +
+          QStringLiteral("\n\nIt is recommended that you select the ROOT folder of the drive that matches the name of the archive to restore the files into their original places."),
+      this);
+  texts->setWordWrap(true);
+  layout->addWidget(texts, 4, 1);
+  auto* buttons = new QVBoxLayout;
+  Button1 = new QPushButton(QStringLiteral("OK"), this);
+  Button1->setDefault(true);
+  Button2 = new QPushButton(QStringLiteral("Cancel"), this);
+  Button3 = new QPushButton(QStringLiteral("&Create sub-folder..."), this);
+  buttons->addWidget(Button1);
+  buttons->addWidget(Button2);
+  buttons->addWidget(Button3);
+  buttons->addStretch();
+  layout->addLayout(buttons, 4, 2);
+
+  connect(DLB, &FolderPicker::folderChanged, DirLabel, &QLabel::setText);
+  connect(Button1, &QPushButton::clicked, this, &TfrmZipDirectory::Button1Click);
+  connect(Button2, &QPushButton::clicked, this, &QDialog::reject);
+  connect(Button3, &QPushButton::clicked, this, &TfrmZipDirectory::Button3Click);
+  runFolderNameDialog = [](TfrmGetFolderName& dialog) { return dialog.exec() == QDialog::Accepted; };
+}
+
+bool TfrmZipDirectory::FormShow() {
+  // Every archive of this host was made from "/": its drive part is "root".
+  originalRootKnown_ = archiveDrivePart(lblZip->text()).compare(QString::fromUtf16(kHostDrivePart), Qt::CaseInsensitive) == 0;
+  startFolder_ = QDir::rootPath();
+  if (!DLB->setFolder(startFolder_)) {
+    showError(QStringLiteral("Cannot open the folder ") + startFolder_);
+    return false;
+  }
+  return true;
+}
+
+QString TfrmZipDirectory::chosenFolder() const { return DLB->folder(); }
+
+void TfrmZipDirectory::Button1Click() {
+  if (originalRootKnown_ && DLB->folder() == startFolder_) {
+    accept();
+    return;
+  }
+  const Answer answer = dialogs().ask(
+      MessageStyle::Question, windowTitle(),
+      QStringLiteral("You are not restoring into the original root folder.  The files will not be restored to their original locations. Is this OK?"),
+      AnswerSet::YesNo);
+  if (answer == Answer::Yes) accept();
+}
+
+void TfrmZipDirectory::Button3Click() {
+  TfrmGetFolderName nameDialog(this);
+  nameDialog.setWindowTitle(QStringLiteral("Create Sub-folder"));
+  if (!runFolderNameDialog(nameDialog)) return;
+  const QString name = nameDialog.Edit1->text().trimmed();
+  if (name.isEmpty()) return;
+  const QString target = QDir::cleanPath(DLB->folder() + u'/' + name);
+  if (!QDir().mkpath(target)) showError(QStringLiteral("Cannot create the folder ") + target);
+  DLB->refresh();
+}
+
+}  // namespace tessaly
