@@ -44,12 +44,12 @@ QString normalizedEntry(const QString& entry) {
   return coversSubFolders(entry) ? folder + allFilesMark : folder;
 }
 
-void sortEntries(QStringList& entries) {
-  std::sort(entries.begin(), entries.end(), [](const QString& a, const QString& b) {
-    const int folded = a.compare(b, Qt::CaseInsensitive);
-    return folded != 0 ? folded < 0 : a < b;
-  });
+bool entrySortsBefore(const QString& a, const QString& b) {
+  const int folded = a.compare(b, Qt::CaseInsensitive);
+  return folded != 0 ? folded < 0 : a < b;
 }
+
+void sortEntries(QStringList& entries) { std::sort(entries.begin(), entries.end(), entrySortsBefore); }
 
 void pruneCoveredFolders(QStringList& list, QStringList& work) {
   work.clear();

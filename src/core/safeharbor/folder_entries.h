@@ -21,7 +21,8 @@ QString normalizedEntry(const QString& entry);
 // A folder text with its "//", "/./" and "/../" resolved and one "/" at its end.
 QString normalizedFolder(const QString& folder);
 
-// The order of sorted folder lists: without regard to case, ties broken by case.
+// The order of the sorted lists: without regard to case, ties broken by case.
+bool entrySortsBefore(const QString& a, const QString& b);
 void sortEntries(QStringList& entries);
 
 // Drops every entry that lies inside a folder protected with "*.*" (whole-name prefix of the
