@@ -1,14 +1,21 @@
 #include "core/walk/directory_walk.h"
 
-#include <deque>
-
 #include "core/common/dialogs.h"
 #include "core/common/file_types.h"
 #include "core/walk/tree_walker.h"
 #include "platform/directory_reader.h"
+#include "platform/drive_table.h"
 
 namespace tessaly {
 namespace {
+
+// The readiness of the drive holding the root, not of the root itself: an added folder that
+// is gone lives on a ready drive and is reported, not skipped. A path no listed drive holds
+// counts as ready, as an item without a drive letter did.
+bool driveOfRootReady(const QString& path) {
+  const QString mountPoint = platform::driveHolding(path).mountPoint;
+  return mountPoint.isEmpty() || pathDriveReady(mountPoint);
+}
 
 QString withoutTrailingSlash(QString path) {
   while (path.size() > 1 && path.endsWith(u'/')) path.chop(1);
@@ -22,7 +29,7 @@ DirectoryWalk::DirectoryWalk(WalkRequest request, WalkVisitor& visitor, WalkPace
 
 void DirectoryWalk::walkRoots(const QList<WalkRoot>& roots, const std::function<void(const WalkRoot&)>& perRoot) {
   for (const WalkRoot& root : roots) {
-    if (!pathDriveReady(root.path)) continue;
+    if (!driveOfRootReady(root.path)) continue;
     const bool entered = walkRoot(root.path, [&] {
       if (perRoot) perRoot(root);
     });
