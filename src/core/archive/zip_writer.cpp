@@ -4,7 +4,9 @@
 #include <zlib.h>
 
 #include <QFile>
+#include <QDir>
 #include <QFileInfo>
+#include <QTemporaryFile>
 #include <algorithm>
 #include <cstring>
 
@@ -14,31 +16,39 @@
 
 namespace tessaly {
 
-// One queued file and what was read of it while the archive was written.
+// One queued file: read once when queued, deflated into the spool when that makes it smaller.
 struct ZipWriter::Pending {
   QString path;
   QByteArray entryName;
   qint64 size = 0;
   time_t modified = 0;
   quint32 mode = 0;
-  // Filled by the source while libzip reads it.
-  QFile file;
   quint32 crc = 0;
-  qint64 bytesRead = 0;
+  bool deflated = false;
+  qint64 spoolOffset = 0, spoolLength = 0;
+  QFile* spool = nullptr;
+  // While libzip reads the entry.
+  QFile file;
+  qint64 served = 0;
+  quint32 servedCrc = 0;
   QString readFailure;
 };
 
 namespace {
 
-constexpr int kBatchFiles = 2000;
-constexpr qint64 kBatchMinimumBytes = 64LL << 20;
+constexpr qint64 kChunk = 256 * 1024;
+// Deflate is dropped for a file whose first megabyte it cannot shrink (already compressed data).
+constexpr qint64 kTrialBytes = 1 << 20;
+
+quint32 emptyCrc() { return quint32(crc32(0, nullptr, 0)); }
 
 zip_int64_t pendingSource(void* state, void* data, zip_uint64_t length, zip_source_cmd_t command) {
   auto* entry = static_cast<ZipWriter::Pending*>(state);
   switch (command) {
     case ZIP_SOURCE_OPEN:
-      entry->crc = quint32(crc32(0, nullptr, 0));
-      entry->bytesRead = 0;
+      entry->served = 0;
+      entry->servedCrc = emptyCrc();
+      if (entry->deflated) return 0;
       entry->file.setFileName(entry->path);
       if (QFileInfo(entry->path).isSymLink() || !entry->file.open(QIODevice::ReadOnly)) {
         entry->readFailure = entry->file.errorString();
@@ -46,28 +56,43 @@ zip_int64_t pendingSource(void* state, void* data, zip_uint64_t length, zip_sour
       }
       return 0;
     case ZIP_SOURCE_READ: {
-      const qint64 got = entry->file.read(static_cast<char*>(data), qint64(std::min<zip_uint64_t>(length, 1 << 30)));
+      const qint64 wanted = qint64(std::min<zip_uint64_t>(length, 1 << 30));
+      if (entry->deflated) {
+        const qint64 left = entry->spoolLength - entry->served;
+        if (!entry->spool->seek(entry->spoolOffset + entry->served)) return -1;
+        const qint64 got = entry->spool->read(static_cast<char*>(data), std::min(wanted, left));
+        if (got < 0) return -1;
+        entry->served += got;
+        return got;
+      }
+      const qint64 got = entry->file.read(static_cast<char*>(data), wanted);
       if (got < 0) {
         entry->readFailure = entry->file.errorString();
         return -1;
       }
-      entry->crc = quint32(crc32(entry->crc, static_cast<const Bytef*>(data), uInt(got)));
-      entry->bytesRead += got;
-      if (got == 0 && entry->bytesRead != entry->size) {
+      entry->servedCrc = quint32(crc32(entry->servedCrc, static_cast<const Bytef*>(data), uInt(got)));
+      entry->served += got;
+      // A stored file is read a second time; it must still be what was queued.
+      if ((got == 0 && (entry->served != entry->size || entry->servedCrc != entry->crc)) || entry->served > entry->size) {
         entry->readFailure = QStringLiteral("the file changed while it was archived");
         return -1;
       }
       return got;
     }
     case ZIP_SOURCE_CLOSE:
+    case ZIP_SOURCE_FREE:
       entry->file.close();
       return 0;
     case ZIP_SOURCE_STAT: {
+      // With the method, sizes and CRC given, libzip copies deflated data as it is.
       auto* st = static_cast<zip_stat_t*>(data);
       zip_stat_init(st);
-      st->valid = ZIP_STAT_SIZE | ZIP_STAT_MTIME;
+      st->valid = ZIP_STAT_SIZE | ZIP_STAT_MTIME | ZIP_STAT_CRC | ZIP_STAT_COMP_SIZE | ZIP_STAT_COMP_METHOD;
       st->size = zip_uint64_t(entry->size);
       st->mtime = entry->modified;
+      st->crc = entry->crc;
+      st->comp_method = entry->deflated ? ZIP_CM_DEFLATE : ZIP_CM_STORE;
+      st->comp_size = zip_uint64_t(entry->deflated ? entry->spoolLength : entry->size);
       return sizeof(*st);
     }
     case ZIP_SOURCE_ERROR: {
@@ -76,15 +101,89 @@ zip_int64_t pendingSource(void* state, void* data, zip_uint64_t length, zip_sour
       codes[1] = 0;
       return 2 * sizeof(int);
     }
-    case ZIP_SOURCE_FREE:
-      entry->file.close();
-      return 0;
     case ZIP_SOURCE_SUPPORTS:
       return zip_source_make_command_bitmap(ZIP_SOURCE_OPEN, ZIP_SOURCE_READ, ZIP_SOURCE_CLOSE, ZIP_SOURCE_STAT,
-                                            ZIP_SOURCE_ERROR, ZIP_SOURCE_FREE, -1);
+                                            ZIP_SOURCE_ERROR, ZIP_SOURCE_FREE, ZIP_SOURCE_SUPPORTS, -1);
     default:
       return -1;
   }
+}
+
+// Reads the file once: its CRC, and its deflated form in the spool when that is smaller.
+bool readAndDeflate(ZipWriter::Pending& entry, QFile& spool, QString* reason) {
+  QFile file(entry.path);
+  if (!file.open(QIODevice::ReadOnly)) {
+    *reason = file.errorString();
+    return false;
+  }
+  z_stream z{};
+  deflateInit2(&z, Z_DEFAULT_COMPRESSION, Z_DEFLATED, -15, 8, Z_DEFAULT_STRATEGY);
+  entry.spoolOffset = spool.size();
+  spool.seek(entry.spoolOffset);
+  QByteArray in(kChunk, Qt::Uninitialized), out(kChunk, Qt::Uninitialized);
+  quint32 crc = emptyCrc();
+  qint64 total = 0;
+  bool deflating = true, ok = true;
+  for (;;) {
+    const qint64 got = file.read(in.data(), kChunk);
+    if (got < 0) {
+      *reason = file.errorString();
+      ok = false;
+      break;
+    }
+    crc = quint32(crc32(crc, reinterpret_cast<const Bytef*>(in.constData()), uInt(got)));
+    total += got;
+    if (deflating) {
+      z.next_in = reinterpret_cast<Bytef*>(in.data());
+      z.avail_in = uInt(got);
+      const int flush = got == 0 ? Z_FINISH : Z_NO_FLUSH;
+      int status = Z_OK;
+      do {
+        z.next_out = reinterpret_cast<Bytef*>(out.data());
+        z.avail_out = uInt(kChunk);
+        status = deflate(&z, flush);
+        const qint64 produced = kChunk - z.avail_out;
+        if (produced > 0 && spool.write(out.constData(), produced) != produced) {
+          *reason = spool.errorString();
+          ok = false;
+        }
+      } while (ok && (z.avail_out == 0 || (flush == Z_FINISH && status != Z_STREAM_END)));
+      if (total >= kTrialBytes && qint64(z.total_out) >= total) deflating = false;
+    }
+    if (!ok || got == 0) break;
+  }
+  const qint64 compressed = qint64(z.total_out);
+  deflateEnd(&z);
+  if (ok && total != entry.size) {
+    *reason = QStringLiteral("the file changed while it was read");
+    ok = false;
+  }
+  entry.crc = crc;
+  entry.deflated = ok && deflating && compressed < total;
+  entry.spoolLength = entry.deflated ? compressed : 0;
+  if (!entry.deflated) spool.resize(entry.spoolOffset);
+  entry.spool = &spool;
+  return ok;
+}
+
+// The saved entry has the file's size and CRC, and its data inflates to exactly that.
+bool readsBackAs(zip_t* archive, const ZipWriter::Pending& entry) {
+  zip_stat_t st;
+  if (zip_stat(archive, entry.entryName.constData(), ZIP_FL_ENC_UTF_8, &st) != 0 || !(st.valid & ZIP_STAT_SIZE) ||
+      !(st.valid & ZIP_STAT_CRC) || qint64(st.size) != entry.size || st.crc != entry.crc)
+    return false;
+  zip_file_t* data = zip_fopen_index(archive, st.index, 0);
+  if (!data) return false;
+  QByteArray buffer(kChunk, Qt::Uninitialized);
+  quint32 crc = emptyCrc();
+  qint64 total = 0;
+  zip_int64_t got = 0;
+  while ((got = zip_fread(data, buffer.data(), zip_uint64_t(buffer.size()))) > 0) {
+    crc = quint32(crc32(crc, reinterpret_cast<const Bytef*>(buffer.constData()), uInt(got)));
+    total += got;
+  }
+  zip_fclose(data);
+  return got == 0 && total == entry.size && crc == entry.crc;
 }
 
 QString zipErrorText(int code) {
@@ -109,8 +208,8 @@ int onSaveCancel(zip_t*, void* state) { return static_cast<SaveProgress*>(state)
 
 }  // namespace
 
-ZipWriter::ZipWriter(QString archivePath, QString comment)
-    : archivePath_(std::move(archivePath)), comment_(std::move(comment)) {}
+ZipWriter::ZipWriter(QString archivePath, QString comment, BatchLimits limits)
+    : archivePath_(std::move(archivePath)), comment_(std::move(comment)), limits_(limits) {}
 
 ZipWriter::~ZipWriter() = default;
 
@@ -120,10 +219,13 @@ bool ZipWriter::add(const QString& path, QString* reason) {
     *reason = QStringLiteral("not a regular file");
     return false;
   }
-  QFile probe(path);
-  if (!probe.open(QIODevice::ReadOnly)) {
-    *reason = probe.errorString();
-    return false;
+  if (!spool_) {
+    spool_ = std::make_unique<QTemporaryFile>(QDir::tempPath() + QStringLiteral("/tessaly-spool-XXXXXX"));
+    if (!spool_->open()) {
+      *reason = spool_->errorString();
+      spool_.reset();
+      return false;
+    }
   }
   auto entry = std::make_unique<Pending>();
   entry->path = path;
@@ -131,6 +233,7 @@ bool ZipWriter::add(const QString& path, QString* reason) {
   entry->size = info.size();
   entry->modified = time_t(info.lastModified().toSecsSinceEpoch());
   entry->mode = unixModeOf(info.permissions());
+  if (!readAndDeflate(*entry, *spool_, reason)) return false;
   pendingBytes_ += entry->size;
   pending_.push_back(std::move(entry));
   return true;
@@ -138,19 +241,25 @@ bool ZipWriter::add(const QString& path, QString* reason) {
 
 bool ZipWriter::batchFull() const {
   const qint64 archiveBytes = QFileInfo(archivePath_).size();
-  return pendingCount() >= kBatchFiles || pendingBytes_ >= std::max(kBatchMinimumBytes, archiveBytes);
+  return pendingCount() >= limits_.files || pendingBytes_ >= std::max(limits_.minimumBytes, archiveBytes);
 }
 
 CommitResult ZipWriter::commit(ArchiveProgress* progress) {
-  CommitResult result;
   std::vector<std::unique_ptr<Pending>> batch;
   batch.swap(pending_);
   pendingBytes_ = 0;
+  std::vector<Pending*> toSave;
+  for (auto& entry : batch) toSave.push_back(entry.get());
+  CommitResult result = saveBatch(toSave, progress);
+  if (spool_) spool_->resize(0);
+  return result;
+}
+
+CommitResult ZipWriter::saveBatch(std::vector<Pending*> toSave, ArchiveProgress* progress) {
+  CommitResult result;
   auto fail = [&](Pending& entry, const QString& reason) { result.failed.append({entry.path, reason}); };
 
   // A file that cannot be read fails the whole save; it is taken out and the save repeated.
-  std::vector<Pending*> toSave;
-  for (auto& entry : batch) toSave.push_back(entry.get());
   while (!toSave.empty()) {
     int openError = 0;
     zip_t* archive = zip_open(QFile::encodeName(archivePath_).constData(), ZIP_CREATE, &openError);
@@ -168,6 +277,7 @@ CommitResult ZipWriter::commit(ArchiveProgress* progress) {
         continue;
       }
       entry->readFailure.clear();
+      entry->file.close();
       zip_source_t* source = zip_source_function(archive, pendingSource, entry);
       const zip_int64_t index = source ? zip_file_add(archive, entry->entryName.constData(), source, ZIP_FL_ENC_UTF_8) : -1;
       if (index < 0) {
@@ -175,7 +285,7 @@ CommitResult ZipWriter::commit(ArchiveProgress* progress) {
         fail(*entry, QString::fromUtf8(zip_strerror(archive)));
         continue;
       }
-      zip_set_file_compression(archive, zip_uint64_t(index), ZIP_CM_DEFAULT, 0);
+      zip_set_file_compression(archive, zip_uint64_t(index), entry->deflated ? ZIP_CM_DEFAULT : ZIP_CM_STORE, 0);
       zip_file_set_external_attributes(archive, zip_uint64_t(index), 0, ZIP_OPSYS_UNIX, (entry->mode | 0100000) << 16);
       added.push_back(entry);
     }
@@ -220,11 +330,7 @@ CommitResult ZipWriter::commit(ArchiveProgress* progress) {
     return result;
   }
   for (Pending* entry : toSave) {
-    zip_stat_t st;
-    const bool same = zip_stat(saved, entry->entryName.constData(), ZIP_FL_ENC_UTF_8, &st) == 0 &&
-                      (st.valid & ZIP_STAT_SIZE) && (st.valid & ZIP_STAT_CRC) && qint64(st.size) == entry->bytesRead &&
-                      st.crc == entry->crc && entry->bytesRead == entry->size;
-    if (same) result.archived.append(entry->path);
+    if (readsBackAs(saved, *entry)) result.archived.append(entry->path);
     else fail(*entry, QStringLiteral("the saved entry does not match the file"));
   }
   zip_discard(saved);

@@ -4,6 +4,7 @@
 #include <QList>
 #include <QString>
 #include <QStringList>
+#include <QTemporaryFile>
 #include <memory>
 #include <vector>
 
@@ -14,6 +15,12 @@ namespace tessaly {
 struct ArchiveFailure {
   QString path;
   QString reason;
+};
+
+// When a batch is worth saving: enough files, or enough bytes relative to the archive.
+struct BatchLimits {
+  int files = 2000;
+  qint64 minimumBytes = 64LL << 20;
 };
 
 // The outcome of saving one batch.
@@ -29,7 +36,7 @@ struct CommitResult {
 // be read back, whatever happens to the process afterwards.
 class ZipWriter {
  public:
-  ZipWriter(QString archivePath, QString comment);
+  ZipWriter(QString archivePath, QString comment, BatchLimits limits = {});
   ~ZipWriter();
   ZipWriter(const ZipWriter&) = delete;
   ZipWriter& operator=(const ZipWriter&) = delete;
@@ -40,8 +47,8 @@ class ZipWriter {
   bool add(const QString& path, QString* reason);
   int pendingCount() const { return int(pending_.size()); }
   qint64 pendingBytes() const { return pendingBytes_; }
-  // A batch is worth saving: enough files, or enough bytes relative to the archive, so that
-  // copying the archive's earlier entries on each save stays a fraction of the run.
+  // Each save copies the archive's earlier entries, so a batch must grow with the archive
+  // for that copying to stay a fraction of the run.
   bool batchFull() const;
 
   // Saves and checks the queued files; the queue is empty afterwards.
@@ -50,9 +57,12 @@ class ZipWriter {
   struct Pending;
 
  private:
+  CommitResult saveBatch(std::vector<Pending*> toSave, ArchiveProgress* progress);
   QString archivePath_;
   QString comment_;
+  BatchLimits limits_;
   std::vector<std::unique_ptr<Pending>> pending_;
+  std::unique_ptr<QTemporaryFile> spool_;  // deflated data of the queued files
   qint64 pendingBytes_ = 0;
 };
 

@@ -3,7 +3,6 @@
 #include <QHash>
 
 #include "core/archive/archive_naming.h"
-#include "core/archive/zip_writer.h"
 #include "core/common/dialogs.h"
 #include "core/common/removal_totals.h"
 
@@ -63,7 +62,7 @@ RunOutcome trashPlannedFiles(const std::vector<PlannedRemoval>& plan, platform::
     }
     QString reason;
     if (!trash.moveToTrash(plan[i].path, &reason)) {
-      showError(QStringLiteral("An error occurred sending files to the trash.  The bin may be full."));
+      showError(QStringLiteral("An error occurred sending files to the trash.  The trash may be full."));
       outcome.stopped = true;
       break;
     }
@@ -80,7 +79,7 @@ QString archivePathFor(const ArchiveRunOptions& options) {
 RunOutcome archivePlannedFiles(const std::vector<PlannedRemoval>& plan, const ArchiveRunOptions& options,
                                FileRemover& remover, RemovalObserver& observer) {
   RunOutcome outcome;
-  ZipWriter writer(archivePathFor(options), options.comment);
+  ZipWriter writer(archivePathFor(options), options.comment, options.batch);
   QHash<QString, const PlannedRemoval*> byPath;
   SaveProgress progress(observer);
 

@@ -4,6 +4,7 @@
 #include <QString>
 #include <vector>
 
+#include "core/archive/zip_writer.h"
 #include "core/deletion/file_remover.h"
 #include "core/deletion/removal_plan.h"
 #include "platform/trash.h"
@@ -32,6 +33,7 @@ struct ArchiveRunOptions {
   QString tag;      // the caller's archive tag
   QString comment;
   QDateTime when;   // taken once per run; it names the archive
+  BatchLimits batch;
 };
 
 // Each run re-checks every file just before removing it, reports each failure in an error box

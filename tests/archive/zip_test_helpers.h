@@ -1,0 +1,36 @@
+#pragma once
+
+#include <zip.h>
+
+#include <QByteArray>
+#include <QFile>
+#include <QString>
+#include <utility>
+#include <vector>
+
+// Writes an archive entry by entry with libzip directly, for archives the program itself
+// would never make (climbing names, encrypted entries).
+inline bool craftArchive(const QString& path, const std::vector<std::pair<QByteArray, QByteArray>>& entries,
+                         const char* password = nullptr) {
+  int error = 0;
+  zip_t* archive = zip_open(QFile::encodeName(path).constData(), ZIP_CREATE | ZIP_TRUNCATE, &error);
+  if (!archive) return false;
+  for (const auto& [name, data] : entries) {
+    zip_source_t* source = zip_source_buffer(archive, data.constData(), zip_uint64_t(data.size()), 0);
+    const zip_int64_t index = zip_file_add(archive, name.constData(), source, ZIP_FL_ENC_UTF_8);
+    if (index < 0) return false;
+    if (password) zip_file_set_encryption(archive, zip_uint64_t(index), ZIP_EM_AES_256, password);
+  }
+  return zip_close(archive) == 0;
+}
+
+// The compression method libzip recorded for an entry; -2 when the entry is missing.
+inline int storedMethod(const QString& archivePath, const QByteArray& name) {
+  int error = 0;
+  zip_t* archive = zip_open(QFile::encodeName(archivePath).constData(), ZIP_RDONLY, &error);
+  if (!archive) return -2;
+  zip_stat_t st;
+  const int method = zip_stat(archive, name.constData(), 0, &st) == 0 ? int(st.comp_method) : -2;
+  zip_discard(archive);
+  return method;
+}
