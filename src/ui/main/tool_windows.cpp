@@ -1,0 +1,46 @@
+#include "ui/main/tool_windows.h"
+
+#include "core/common/dialogs.h"
+
+namespace tessaly {
+namespace {
+
+ToolEntry tool(const char* buttonName, const char* caption, const char* hint, GlyphPainter glyph,
+               bool checksSafeHarbor, std::optional<bool> findDups = std::nullopt) {
+  const QString text = QString::fromUtf8(caption);
+  return ToolEntry{QString::fromUtf8(buttonName), text, QString::fromUtf8(hint), glyph, checksSafeHarbor,
+                   findDups, notAvailableYet(text)};
+}
+
+}  // namespace
+
+std::vector<ToolEntry> toolWindows() {
+  return {
+      tool("btDuplicate", "&Duplicate files", "Locate duplicate files", glyphs::duplicateFiles, true, true),
+      tool("btFileHog", "&File hogs", "Locate large files", glyphs::fileHogs, true, false),
+      tool("btFiles", "Files &accessed", "Locate old and recent files", glyphs::filesAccessed, true),
+      tool("btDirHogs", "Folder &hogs", "Locate folders taking the most space", glyphs::folderHogs, true),
+      tool("btClean", "&Quick clean", "Quickly clean up temporary files", glyphs::quickClean, true),
+      tool("btStatistic", "&Statistics", "Compute disk statistics", glyphs::statistics, false),
+      tool("btBrowse", "&Browse", "Browse through disks/folders", glyphs::browse, true),
+      tool("btClearCache", "&Clear internet files", "Clean up web browser cache folders",
+           glyphs::clearInternetFiles, true),
+      tool("btZip", "&Unzip archive files", "Unzip files that have been zipped up by Tessaly (compressed)",
+           glyphs::unzipArchive, false),
+      // Its window is made with makeToolWindow(owner, true): the hourglass shows while it is built.
+      tool("btBuild", "Build &safe harbor",
+           "Build list of folders that will not be deleted in Tessaly without warning", glyphs::buildSafeHarbor,
+           false),
+  };
+}
+
+QString plainCaption(const QString& caption) { return QString(caption).remove(u'&'); }
+
+ToolOpener notAvailableYet(const QString& caption) {
+  return [text = plainCaption(caption) + QStringLiteral(" is not available yet.")](QWidget*) {
+    showInfo(text);
+    return ToolOutcome{};
+  };
+}
+
+}  // namespace tessaly
