@@ -1,0 +1,35 @@
+#include "app/cli/cli_command.h"
+#include "app/cli/search_options.h"
+#include "core/grid/grid_text.h"
+
+namespace tessaly::cli {
+namespace {
+
+const QString kUsage = QStringLiteral(
+    "duplicates [--match 0..6] [--larger N | --smaller N | --between N M] [--unit bytes|KB] [--pattern P] PATH...");
+
+int runDuplicates(const QStringList& arguments) {
+  const std::optional<SearchArguments> parsed = parseSearchArguments(arguments, true, kUsage);
+  if (!parsed) return 2;
+  useProgramDateFormat();
+  MessagesToStderr messages;
+  DuplicateSearch search(parsed->settings);
+  search.scan(parsed->roots);
+  if (messages.failed()) return 1;
+  if (search.table().rows.empty()) fail(kNoFilesFound);
+  QStringList lines = gridAsTabLines(search.table());
+  for (size_t row = 0; row < search.table().rows.size(); ++row)
+    lines[qsizetype(row) + 1] += search.table().rows[row].shaded ? QStringLiteral("\tshaded") : QStringLiteral("\tplain");
+  printOut(lines.join(u'\n') + u'\n');
+  return 0;
+}
+
+const bool registered = registerCommand(
+    {QStringLiteral("duplicates"), kUsage,
+     QStringLiteral("Duplicate files by the match mode (0 filename, 1 and size, 2 and date/time, 3 size, 4 size and "
+                    "date/time, 5 size and type, 6 type and date/time), in groups, each row ending in its shade "
+                    "(shaded or plain). Defaults: --match 0 --larger 250 --unit KB --pattern \"*.*\"."),
+     runDuplicates});
+
+}  // namespace
+}  // namespace tessaly::cli
