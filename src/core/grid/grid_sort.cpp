@@ -5,34 +5,107 @@
 #include <QLocale>
 #include <algorithm>
 #include <charconv>
+#include <cstring>
 
 #include "core/common/date_texts.h"
 
 namespace tessaly {
 namespace {
 
-// Decorate, sort, undecorate: each key is computed once, then the rows are moved into place.
+const QString& keyCell(const ResultRow& row, int keyColumn) {
+  static const QString empty;
+  return keyColumn >= 0 && keyColumn < row.cells.size() ? row.cells[keyColumn] : empty;
+}
+
+// Calls use(row number, key cell) for every row. Reading the keys is bound by memory
+// latency (each cell lives in its own heap block, scattered once the grid has been sorted),
+// so the cells of rows ahead are fetched early: first the cell, then its characters.
+template <typename Use>
+void forEachKeyCell(const ResultTable& grid, int keyColumn, Use use) {
+  constexpr size_t kCellsAhead = 16;
+  constexpr size_t kTextAhead = 8;
+  const size_t count = grid.rows.size();
+  const auto hasKey = [&](size_t r) { return keyColumn >= 0 && keyColumn < grid.rows[r].cells.size(); };
+  for (size_t r = 0; r < count; ++r) {
+    if (r + kCellsAhead < count && hasKey(r + kCellsAhead)) {
+      __builtin_prefetch(grid.rows[r + kCellsAhead].cells.constData() + keyColumn);
+    }
+    if (r + kTextAhead < count && hasKey(r + kTextAhead)) {
+      __builtin_prefetch(grid.rows[r + kTextAhead].cells.constData()[keyColumn].constData());
+    }
+    use(r, keyCell(grid.rows[r], keyColumn));
+  }
+}
+
+// Puts the rows in the given order (order[i] = the row that goes to place i), moving each row
+// once along the permutation's cycles, so no second copy of the grid is made.
+void applyOrder(std::vector<ResultRow>& rows, std::vector<quint32>& order) {
+  for (quint32 start = 0; start < order.size(); ++start) {
+    if (order[start] == start) continue;
+    ResultRow held = std::move(rows[start]);
+    quint32 place = start;
+    while (order[place] != start) {
+      const quint32 from = order[place];
+      rows[place] = std::move(rows[from]);
+      order[place] = place;
+      place = from;
+    }
+    rows[place] = std::move(held);
+    order[place] = place;
+  }
+}
+
+template <typename Entry, typename Less>
+void sortEntries(std::vector<Entry>& entries, bool descending, Less less) {
+  if (descending) {
+    std::stable_sort(entries.begin(), entries.end(), [&less](const Entry& a, const Entry& b) { return less(b, a); });
+  } else {
+    std::stable_sort(entries.begin(), entries.end(), less);
+  }
+}
+
+template <typename Entry>
+void applySortedEntries(ResultTable& grid, const std::vector<Entry>& entries) {
+  std::vector<quint32> order;
+  order.reserve(entries.size());
+  for (const Entry& entry : entries) order.push_back(entry.row);
+  applyOrder(grid.rows, order);
+}
+
+// Numbers and dates: one scalar key per row, computed once, then the rows are moved into place.
 template <typename Key, typename MakeKey>
-void sortRowsBy(ResultTable& grid, int keyColumn, bool descending, MakeKey makeKey) {
+void sortByScalarKey(ResultTable& grid, int keyColumn, bool descending, MakeKey makeKey) {
   struct Entry {
     Key key;
-    size_t row;
+    quint32 row;
   };
   std::vector<Entry> entries;
   entries.reserve(grid.rows.size());
-  for (size_t r = 0; r < grid.rows.size(); ++r) {
-    const QStringList& cells = grid.rows[r].cells;
-    entries.push_back({makeKey(keyColumn < cells.size() ? cells[keyColumn] : QString()), r});
+  forEachKeyCell(grid, keyColumn, [&](size_t r, const QString& cell) { entries.push_back({makeKey(cell), quint32(r)}); });
+  sortEntries(entries, descending, [](const Entry& a, const Entry& b) { return a.key < b.key; });
+  applySortedEntries(grid, entries);
+}
+
+void appendTextKey(const QString& text, std::string& keys) {
+  const size_t start = keys.size();
+  for (QChar c : text) {
+    const char16_t code = c.unicode();
+    if (code >= 0x80) {
+      // Not plain ASCII: take the whole text as UTF-8, whose byte order is the code order.
+      keys.resize(start);
+      keys += textSortKey(text);
+      return;
+    }
+    keys += code >= u'a' && code <= u'z' ? char(code - u'a' + u'A') : char(code);
   }
-  if (descending) {
-    std::stable_sort(entries.begin(), entries.end(), [](const Entry& a, const Entry& b) { return b.key < a.key; });
-  } else {
-    std::stable_sort(entries.begin(), entries.end(), [](const Entry& a, const Entry& b) { return a.key < b.key; });
-  }
-  std::vector<ResultRow> sorted;
-  sorted.reserve(grid.rows.size());
-  for (const Entry& entry : entries) sorted.push_back(std::move(grid.rows[entry.row]));
-  grid.rows.swap(sorted);
+}
+
+// The first eight bytes of a key, big-endian, zero-padded: comparing these settles most pairs
+// without reaching the key bytes.
+quint64 keyPrefix(const char* key, size_t length) {
+  quint64 prefix = 0;
+  for (size_t i = 0; i < 8; ++i) prefix = prefix << 8 | (i < length ? quint64(quint8(key[i])) : 0);
+  return prefix;
 }
 
 QChar localeDecimalSeparator() {
@@ -51,18 +124,29 @@ std::string textSortKey(const QString& text) {
 }
 
 double numberSortKey(const QString& text, QChar decimalSeparator) {
-  std::string kept;
-  kept.reserve(size_t(text.size()));
+  char kept[64];
+  size_t length = 0;
+  std::string longer;  // only for texts with more than 64 digits
   for (QChar c : text) {
+    char next;
     if (c >= u'0' && c <= u'9') {
-      kept += char(c.unicode());
+      next = char(c.unicode());
     } else if (c == decimalSeparator) {
-      kept += '.';
+      next = '.';
+    } else {
+      continue;
+    }
+    if (length < sizeof kept) {
+      kept[length++] = next;
+    } else {
+      if (longer.empty()) longer.assign(kept, length);
+      longer += next;
     }
   }
+  const char* begin = longer.empty() ? kept : longer.data();
+  const char* end = longer.empty() ? kept + length : longer.data() + longer.size();
   double value = 0;
-  const char* end = kept.data() + kept.size();
-  const auto [stop, error] = std::from_chars(kept.data(), end, value);
+  const auto [stop, error] = std::from_chars(begin, end, value);
   return error == std::errc() && stop == end ? value : 0.0;
 }
 
@@ -74,18 +158,42 @@ qint64 dateSortKey(const QString& text) {
 }
 
 void sortGridByText(ResultTable& grid, int keyColumn, bool descending) {
-  sortRowsBy<std::string>(grid, keyColumn, descending, textSortKey);
+  // All keys in one buffer: no allocation per row, and the sort moves small entries only.
+  struct Entry {
+    quint64 prefix;
+    size_t offset;
+    quint32 length;
+    quint32 row;
+  };
+  std::string keys;
+  keys.reserve(grid.rows.size() * 24);
+  std::vector<Entry> entries;
+  entries.reserve(grid.rows.size());
+  forEachKeyCell(grid, keyColumn, [&](size_t r, const QString& cell) {
+    const size_t offset = keys.size();
+    appendTextKey(cell, keys);
+    entries.push_back({0, offset, quint32(keys.size() - offset), quint32(r)});
+  });
+  for (Entry& entry : entries) entry.prefix = keyPrefix(keys.data() + entry.offset, entry.length);
+  const char* base = keys.data();
+  sortEntries(entries, descending, [base](const Entry& a, const Entry& b) {
+    if (a.prefix != b.prefix) return a.prefix < b.prefix;
+    const int order = std::memcmp(base + a.offset, base + b.offset, std::min(a.length, b.length));
+    return order != 0 ? order < 0 : a.length < b.length;
+  });
+  applySortedEntries(grid, entries);
 }
 
 void sortGridByNumber(ResultTable& grid, int keyColumn, bool descending) {
   const QChar separator = localeDecimalSeparator();
-  sortRowsBy<double>(grid, keyColumn, descending, [separator](const QString& text) { return numberSortKey(text, separator); });
+  sortByScalarKey<double>(grid, keyColumn, descending,
+                          [separator](const QString& text) { return numberSortKey(text, separator); });
 }
 
 void sortGridByDate(ResultTable& grid, int keyColumn, bool descending) {
   // Reading a date through the locale is slow and a grid holds few distinct dates.
   QHash<QString, qint64> known;
-  sortRowsBy<qint64>(grid, keyColumn, descending, [&known](const QString& text) {
+  sortByScalarKey<qint64>(grid, keyColumn, descending, [&known](const QString& text) {
     auto found = known.constFind(text);
     if (found == known.constEnd()) found = known.insert(text, dateSortKey(text));
     return *found;
