@@ -7,18 +7,6 @@
 namespace tessaly {
 namespace {
 
-class FakeSoftware final : public platform::InstalledSoftwareSource {
- public:
-  explicit FakeSoftware(QStringList values) : values_(std::move(values)) { platform::setInstalledSoftwareSource(this); }
-  ~FakeSoftware() override { platform::setInstalledSoftwareSource(nullptr); }
-  void readValues(const std::function<void(const QString&)>& take) const override {
-    for (const QString& value : values_) take(value);
-  }
-
- private:
-  QStringList values_;
-};
-
 TEST(FolderOfValue, TakesOnlyOneAbsoluteLocalPathAndReducesItToItsFolder) {
   EXPECT_EQ(folderOfValue("/opt/Acme Suite/bin/acme"), "/opt/Acme Suite/bin/");
   EXPECT_EQ(folderOfValue("/opt/acme/"), "/opt/acme/");
@@ -42,7 +30,7 @@ TEST(InstalledSoftwareScan, AddsEachExistingFolderOnceAndSkipsListedMissingAndRe
   drives.add("/", platform::DriveKind::Fixed);
   drives.add(tree.path("media/usb"), platform::DriveKind::Removable);
 
-  FakeSoftware software({acme + "/acme", acme + "/acme-helper", acme, listed + "/x", tree.path("gone/x"),
+  testkit::FakeInstalledSoftware software({acme + "/acme", acme + "/acme-helper", acme, listed + "/x", tree.path("gone/x"),
                          usb + "/tool", "acme %U", tree.root() + "/opt/acme/bin:" + listed});
   QStringList folders{listed + "/", "/keep/*.*"};
   QStringList added;

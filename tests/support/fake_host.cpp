@@ -55,4 +55,14 @@ void FakeFileTypes::add(const QString& ext, const QString& className, const QStr
 
 platform::FileTypeEntry FakeFileTypes::lookup(const QString& ext) const { return entries_.value(ext.toLower()); }
 
+FakeInstalledSoftware::FakeInstalledSoftware(QStringList initial) : values(std::move(initial)) {
+  platform::setInstalledSoftwareSource(this);
+}
+FakeInstalledSoftware::~FakeInstalledSoftware() { platform::setInstalledSoftwareSource(nullptr); }
+
+void FakeInstalledSoftware::readValues(const std::function<void(const QString&)>& take) const {
+  for (const QString& value : values) take(value);
+}
+
 }  // namespace tessaly::testkit
+

@@ -5,6 +5,7 @@
 
 #include "platform/drive_table.h"
 #include "platform/file_type_source.h"
+#include "platform/installed_software.h"
 
 namespace tessaly::testkit {
 
@@ -45,6 +46,16 @@ class FakeFileTypes final : public platform::FileTypeSource {
  private:
   QHash<QString, platform::FileTypeEntry> entries_;
   QStringList order_;
+};
+
+// Installed-software values the test writes (the safe harbor build's source); installs itself
+// while it lives.
+class FakeInstalledSoftware final : public platform::InstalledSoftwareSource {
+ public:
+  explicit FakeInstalledSoftware(QStringList values = {});
+  ~FakeInstalledSoftware() override;
+  void readValues(const std::function<void(const QString&)>& take) const override;
+  QStringList values;
 };
 
 }  // namespace tessaly::testkit
