@@ -158,28 +158,34 @@ qint64 dateSortKey(const QString& text) {
 }
 
 void sortGridByText(ResultTable& grid, int keyColumn, bool descending) {
-  // All keys in one buffer: no allocation per row, and the sort moves small entries only.
+  // All keys in one buffer, in row order, so row r's key runs from offsets[r] to
+  // offsets[r + 1]: no allocation per row, and the sort moves 16-byte entries only.
   struct Entry {
     quint64 prefix;
-    size_t offset;
-    quint32 length;
     quint32 row;
   };
   std::string keys;
   keys.reserve(grid.rows.size() * 24);
+  std::vector<size_t> offsets;
+  offsets.reserve(grid.rows.size() + 1);
+  forEachKeyCell(grid, keyColumn, [&](size_t, const QString& cell) {
+    offsets.push_back(keys.size());
+    appendTextKey(cell, keys);
+  });
+  offsets.push_back(keys.size());
+
+  const char* base = keys.data();
   std::vector<Entry> entries;
   entries.reserve(grid.rows.size());
-  forEachKeyCell(grid, keyColumn, [&](size_t r, const QString& cell) {
-    const size_t offset = keys.size();
-    appendTextKey(cell, keys);
-    entries.push_back({0, offset, quint32(keys.size() - offset), quint32(r)});
-  });
-  for (Entry& entry : entries) entry.prefix = keyPrefix(keys.data() + entry.offset, entry.length);
-  const char* base = keys.data();
-  sortEntries(entries, descending, [base](const Entry& a, const Entry& b) {
+  for (quint32 r = 0; r < grid.rows.size(); ++r) {
+    entries.push_back({keyPrefix(base + offsets[r], offsets[r + 1] - offsets[r]), r});
+  }
+  sortEntries(entries, descending, [base, &offsets](const Entry& a, const Entry& b) {
     if (a.prefix != b.prefix) return a.prefix < b.prefix;
-    const int order = std::memcmp(base + a.offset, base + b.offset, std::min(a.length, b.length));
-    return order != 0 ? order < 0 : a.length < b.length;
+    const size_t aLength = offsets[a.row + 1] - offsets[a.row];
+    const size_t bLength = offsets[b.row + 1] - offsets[b.row];
+    const int order = std::memcmp(base + offsets[a.row], base + offsets[b.row], std::min(aLength, bLength));
+    return order != 0 ? order < 0 : aLength < bLength;
   });
   applySortedEntries(grid, entries);
 }
