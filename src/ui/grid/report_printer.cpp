@@ -26,7 +26,7 @@ class WaitCursor {
 void reportFailure() { showError(QStringLiteral("Error printing report ... quitting")); }
 
 // Writes the heading, then each body line, through the text device onto the printer's pages.
-void printReport(QPrinter& printer, const QFont& font, const QStringList& heading, const QStringList& body,
+void writeReport(QPrinter& printer, const QFont& font, const QStringList& heading, const QStringList& body,
                  const QString& indent) {
   QPainter painter;
   if (!painter.begin(&printer)) {
@@ -40,9 +40,8 @@ void printReport(QPrinter& printer, const QFont& font, const QStringList& headin
   // Rows already drawn stay in the document when a page cannot be started.
   const auto write = [&](const QString& line) {
     for (const PlacedText& piece : layout.placeLine(line)) {
-      if (piece.page != page) {
+      for (; page < piece.page; ++page) {
         if (!printer.newPage()) return false;
-        page = piece.page;
       }
       painter.drawText(piece.x, piece.y + ascent, piece.text);
     }
@@ -81,12 +80,12 @@ TextDeviceMetrics textDeviceMetrics(QPaintDevice& device, const QFont& font) {
 }
 
 void printGrid(QPrinter& printer, const ResultTable& grid, const QString& title) {
-  printReport(printer, reportFont(QStringLiteral("Courier New")), reportHeading(title, QDateTime::currentDateTime()),
+  writeReport(printer, reportFont(QStringLiteral("Courier New")), reportHeading(title, QDateTime::currentDateTime()),
               gridReportLines(grid), QString());
 }
 
 void printLines(QPrinter& printer, const QStringList& lines, const QString& title) {
-  printReport(printer, reportFont(QStringLiteral("Courier")),
+  writeReport(printer, reportFont(QStringLiteral("Courier")),
               reportHeading(title, QDateTime::currentDateTime(), kReportIndent), lines, kReportIndent);
 }
 
