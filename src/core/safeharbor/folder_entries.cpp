@@ -7,11 +7,6 @@
 namespace tessaly {
 namespace {
 
-bool needsCleaning(QStringView folder) {
-  return folder.contains(u"//") || folder.contains(u"/./") || folder.contains(u"/../") ||
-         folder.endsWith(u"/.") || folder.endsWith(u"/..") || folder == u"." || folder == u"..";
-}
-
 // True when some ancestor-or-self folder of the text (a prefix ending in "/") is in folders.
 bool insideAny(const QString& text, const QSet<QString>& folders) {
   for (qsizetype i = 0; i < text.size(); ++i) {
@@ -21,6 +16,21 @@ bool insideAny(const QString& text, const QSet<QString>& folders) {
 }
 
 }  // namespace
+
+bool needsCleaning(QStringView folder) {
+  if (folder == u"." || folder == u"..") return true;
+  const qsizetype n = folder.size();
+  // One pass: the check asks this of every path.
+  for (qsizetype i = 0; i + 1 < n; ++i) {
+    if (folder[i] != u'/') continue;
+    const QChar next = folder[i + 1];
+    if (next == u'/') return true;
+    if (next != u'.') continue;
+    if (i + 2 == n || folder[i + 2] == u'/') return true;
+    if (folder[i + 2] == u'.' && (i + 3 == n || folder[i + 3] == u'/')) return true;
+  }
+  return false;
+}
 
 bool coversSubFolders(QStringView entry) { return entry.endsWith(allFilesMark); }
 

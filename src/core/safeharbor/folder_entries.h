@@ -20,6 +20,8 @@ QString withTrailingSlash(const QString& folder);
 QString normalizedEntry(const QString& entry);
 // A folder text with its "//", "/./" and "/../" resolved and one "/" at its end.
 QString normalizedFolder(const QString& folder);
+// The text holds "//", "/./" or "/../", or ends in "/." or "/..": the same folder spelt otherwise.
+bool needsCleaning(QStringView folder);
 
 // The order of the sorted lists: without regard to case, ties broken by case.
 bool entrySortsBefore(const QString& a, const QString& b);

@@ -15,6 +15,10 @@ constexpr quint8 exactBits = 0b111;
 
 const QString keepListSection = QStringLiteral("NoDelExt");
 
+// FNV-1a over the UTF-16 code units.
+constexpr size_t hashSeed = 14695981039346656037ull;
+inline size_t hashStep(size_t hash, QChar c) { return (hash ^ c.unicode()) * 1099511628211ull; }
+
 void appendOnce(QStringList& list, const QString& entry) {
   if (!list.contains(entry)) list.append(entry);
 }
@@ -99,11 +103,19 @@ void SafeHarbor::rebuildIndex() {
   }
 }
 
+size_t SafeHarbor::FolderHash::operator()(const QString& text) const {
+  size_t hash = hashSeed;
+  for (QChar c : text) hash = hashStep(hash, c);
+  return hash;
+}
+
 int SafeHarbor::folderReason(QStringView folder) const {
   quint8 found = 0;
+  size_t hash = hashSeed;
   for (qsizetype i = 0; i < folder.size(); ++i) {
+    hash = hashStep(hash, folder[i]);
     if (folder[i] != u'/') continue;
-    const auto it = index_.find(folder.left(i + 1));
+    const auto it = index_.find(FolderKey{folder.left(i + 1), hash});
     if (it == index_.end()) continue;
     found |= it->second >> listCount;                          // "*.*" entries of an ancestor
     if (i == folder.size() - 1) found |= it->second & exactBits;  // entries of the folder itself
@@ -125,16 +137,25 @@ bool SafeHarbor::matchesProtectedType(QStringView path) const {
 }
 
 bool SafeHarbor::isInExceptionList(const QString& path, bool isFile, int* reason) {
-  QString folder;
+  // The folder is a prefix of source: of the path itself for a file, so no text is copied.
+  QString source = path;
+  qsizetype length = 0;
   if (isFile) {
-    const qsizetype slash = path.lastIndexOf(u'/');
-    if (slash >= 0) folder = normalizedFolder(path.left(slash + 1));
+    length = path.lastIndexOf(u'/') + 1;
   } else {
-    folder = normalizedFolder(path);
+    if (!path.isEmpty() && !path.endsWith(u'/')) source += u'/';
+    length = source.size();
   }
-  lastAnswerCached = !lastCheckedFolder.isEmpty() && folder == lastCheckedFolder && lbExt.isEmpty();
+  if (needsCleaning(QStringView(source).left(length))) {
+    source = normalizedFolder(source.left(length));
+    length = source.size();
+  }
+  const QStringView folder = QStringView(source).left(length);
+  lastAnswerCached = lastCheckedLength > 0 && lbExt.isEmpty() &&
+                     folder == QStringView(lastCheckedFolder).left(lastCheckedLength);
   if (!lastAnswerCached) {
-    lastCheckedFolder = folder;
+    lastCheckedFolder = source;
+    lastCheckedLength = length;
     lastReason = folderReason(folder);
     if (lastReason == NotProtected && isFile && matchesProtectedType(path)) lastReason = ProtectedTypeReason;
   }
@@ -144,6 +165,7 @@ bool SafeHarbor::isInExceptionList(const QString& path, bool isFile, int* reason
 
 void SafeHarbor::forgetLastChecked() {
   lastCheckedFolder.clear();
+  lastCheckedLength = 0;
   lastReason = NotProtected;
 }
 

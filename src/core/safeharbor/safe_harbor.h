@@ -43,18 +43,27 @@ class SafeHarbor final : public ProtectionCheck {
   const QStringList& searchPathFolders() const { return lbSearchPath; }
   const QStringList& systemFolderEntries() const { return lbWindows; }
   const QStringList& protectedTypes() const { return lbExt; }
-  const QString& lastChecked() const { return lastCheckedFolder; }
+  QString lastChecked() const { return lastCheckedFolder.left(lastCheckedLength); }
   // The last answer came from the one-entry cache, without a search.
   bool answeredFromCache() const { return lastAnswerCached; }
 
  private:
-  struct ViewHash {
-    using is_transparent = void;
-    size_t operator()(QStringView text) const { return qHash(text); }
+  // A folder looked up by its text and a hash computed while walking the path, so that each
+  // ancestor costs one step of the hash rather than hashing its whole text again.
+  struct FolderKey {
+    QStringView text;
+    size_t hash;
   };
-  struct ViewEqual {
+  struct FolderHash {
     using is_transparent = void;
-    bool operator()(QStringView a, QStringView b) const { return a == b; }
+    size_t operator()(const QString& text) const;
+    size_t operator()(const FolderKey& key) const { return key.hash; }
+  };
+  struct FolderEqual {
+    using is_transparent = void;
+    bool operator()(const QString& a, const QString& b) const { return a == b; }
+    bool operator()(const FolderKey& a, const QString& b) const { return a.text == b; }
+    bool operator()(const QString& a, const FolderKey& b) const { return a == b.text; }
   };
 
   void normalizeExceptionList();
@@ -68,8 +77,11 @@ class SafeHarbor final : public ProtectionCheck {
   // Per folder text: bit k set when list k (lbWindows, lbSearchPath, lb1) holds it as an exact
   // entry, bit k + 3 when it holds it as a "*.*" entry. The check looks up each ancestor of
   // the asked folder, so no covering entry can be missed whatever the list order.
-  std::unordered_map<QString, quint8, ViewHash, ViewEqual> index_;
+  std::unordered_map<QString, quint8, FolderHash, FolderEqual> index_;
+  // The cache's folder is the first lastCheckedLength characters of lastCheckedFolder, which
+  // shares the asked path's text instead of copying it.
   QString lastCheckedFolder;
+  qsizetype lastCheckedLength = 0;
   int lastReason = NotProtected;
   bool lastAnswerCached = false;
 };
