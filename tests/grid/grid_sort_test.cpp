@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <QLocale>
+#include <algorithm>
 
 #include "core/common/date_texts.h"
 #include "core/grid/grid_sort.h"
@@ -113,6 +114,27 @@ TEST_F(GridSortTest, EqualKeysKeepTheirOrderSoASecondSortChangesNothing) {
     EXPECT_EQ(sameKeyTags, builtOrder);
     sortGridByNumber(grid, 1, descending);
     EXPECT_EQ(column(grid, 0), first);
+  }
+}
+
+TEST_F(GridSortTest, TextSortAgreesWithTheKeyOrderForNamesSharingLongBeginnings) {
+  // Names that tie on their first 8 and 16 bytes, differ in length, or carry non-ASCII letters.
+  QStringList keys;
+  const QStringList stems = {"IMG_000", "img_0001", "/home/user/photos/", "/home/user/photos/2001/", "Ärger", "a"};
+  for (int i = 0; i < 300; ++i) {
+    keys.append(stems[i % stems.size()] + QString::number((i * 7919) % 97) + (i % 5 == 0 ? "" : ".JPG"));
+  }
+  for (bool descending : {false, true}) {
+    ResultTable grid = gridOf(keys);
+    sortGridByText(grid, 1, descending);
+    std::vector<std::pair<std::string, QString>> reference;
+    for (qsizetype i = 0; i < keys.size(); ++i) reference.push_back({textSortKey(keys[i]), QStringLiteral("row%1").arg(i)});
+    std::stable_sort(reference.begin(), reference.end(), [descending](const auto& a, const auto& b) {
+      return descending ? b.first < a.first : a.first < b.first;
+    });
+    QStringList expected;
+    for (const auto& entry : reference) expected.append(entry.second);
+    EXPECT_EQ(column(grid, 0), expected) << descending;
   }
 }
 

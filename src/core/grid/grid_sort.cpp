@@ -100,11 +100,12 @@ void appendTextKey(const QString& text, std::string& keys) {
   }
 }
 
-// The first eight bytes of a key, big-endian, zero-padded: comparing these settles most pairs
-// without reaching the key bytes.
-quint64 keyPrefix(const char* key, size_t length) {
+// Eight bytes of a key from the given start, big-endian, zero-padded. Comparing the first
+// sixteen bytes this way settles most pairs without reaching the key bytes; names often
+// share their first eight (IMG_0001.JPG, IMG_0002.JPG).
+quint64 keyPrefix(const char* key, size_t length, size_t start) {
   quint64 prefix = 0;
-  for (size_t i = 0; i < 8; ++i) prefix = prefix << 8 | (i < length ? quint64(quint8(key[i])) : 0);
+  for (size_t i = start; i < start + 8; ++i) prefix = prefix << 8 | (i < length ? quint64(quint8(key[i])) : 0);
   return prefix;
 }
 
@@ -159,9 +160,10 @@ qint64 dateSortKey(const QString& text) {
 
 void sortGridByText(ResultTable& grid, int keyColumn, bool descending) {
   // All keys in one buffer, in row order, so row r's key runs from offsets[r] to
-  // offsets[r + 1]: no allocation per row, and the sort moves 16-byte entries only.
+  // offsets[r + 1]: no allocation per row, and the sort moves small entries only.
   struct Entry {
-    quint64 prefix;
+    quint64 head;
+    quint64 next;
     quint32 row;
   };
   std::string keys;
@@ -178,10 +180,12 @@ void sortGridByText(ResultTable& grid, int keyColumn, bool descending) {
   std::vector<Entry> entries;
   entries.reserve(grid.rows.size());
   for (quint32 r = 0; r < grid.rows.size(); ++r) {
-    entries.push_back({keyPrefix(base + offsets[r], offsets[r + 1] - offsets[r]), r});
+    const size_t length = offsets[r + 1] - offsets[r];
+    entries.push_back({keyPrefix(base + offsets[r], length, 0), keyPrefix(base + offsets[r], length, 8), r});
   }
   sortEntries(entries, descending, [base, &offsets](const Entry& a, const Entry& b) {
-    if (a.prefix != b.prefix) return a.prefix < b.prefix;
+    if (a.head != b.head) return a.head < b.head;
+    if (a.next != b.next) return a.next < b.next;
     const size_t aLength = offsets[a.row + 1] - offsets[a.row];
     const size_t bLength = offsets[b.row + 1] - offsets[b.row];
     const int order = std::memcmp(base + offsets[a.row], base + offsets[b.row], std::min(aLength, bLength));
