@@ -24,7 +24,13 @@ xvfb-run --auto-servernum --server-args="-screen 0 1024x768x24" bash -c '
   pid=$!
   for _ in $(seq 50); do
     sleep 0.2
-    if import -window "Tessaly 99" "$2" 2>/dev/null; then kill "$pid"; exit 0; fi
+    # Once the window exists, give it a moment to paint before the picture is taken.
+    if import -window "Tessaly 99" "$2" 2>/dev/null; then
+      sleep 1
+      import -window "Tessaly 99" "$2"
+      kill "$pid"
+      exit 0
+    fi
   done
   kill "$pid"
   echo "The main window did not appear." >&2
