@@ -102,7 +102,7 @@ TEST_F(SafeHarborWindow, BuildAnsweredNoChangesNothing) {
   EXPECT_FALSE(window.foldersChanged());
 }
 
-TEST_F(SafeHarborWindow, AddAppendsTheChosenFolderWithASlashAndMarksOnlyTheFolders) {
+TEST_F(SafeHarborWindow, AddAppendsTheChosenFolderWithASlashAndTheSavedListIsReloaded) {
   saveFolders({"/srv/b/"});
   {
     TfrmNoDelete window(nullptr);
@@ -116,6 +116,7 @@ TEST_F(SafeHarborWindow, AddAppendsTheChosenFolderWithASlashAndMarksOnlyTheFolde
     EXPECT_FALSE(window.listsChanged());
     window.show();
     window.close();
+    EXPECT_TRUE(window.listsChanged());
   }
   EXPECT_EQ(foldersFileBytes(), QByteArray("/srv/a/\r\n/srv/b/\r\n"));
 }

@@ -298,6 +298,8 @@ void TfrmNoDelete::done(int result) {
   if (foldersChanged_) {
     QString error;
     if (!saveFoldersFile(folders_->entries(), &error)) showError(error);
+    // A folder just added or deleted counts from now on, not from the next start.
+    listsChanged_ = true;
   }
   QDialog::done(result);
 }
