@@ -13,6 +13,7 @@ using UrlOpener = std::function<bool(const QUrl&)>;
 
 // "How to contact us": the product, its version and the maker's address.
 class TfrmAbout final : public QDialog {
+  Q_OBJECT
  public:
   explicit TfrmAbout(QWidget* owner, UrlOpener openUrl = {});
 

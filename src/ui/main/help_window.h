@@ -8,6 +8,7 @@ namespace tessaly {
 
 // The help viewer: the shipped HTML manual, opened at a topic.
 class TfrmHelp final : public QWidget {
+  Q_OBJECT
  public:
   explicit TfrmHelp(QWidget* owner);
 

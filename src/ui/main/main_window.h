@@ -25,6 +25,7 @@ struct MainWindowSetup {
 
 // The launcher: ten tool buttons, About, Help and Exit.
 class TfrmMain final : public QWidget {
+  Q_OBJECT
  public:
   explicit TfrmMain(MainWindowSetup setup = {});
 
