@@ -1,6 +1,5 @@
 #include "app/cli/cli_command.h"
 #include "app/cli/search_options.h"
-#include "core/grid/grid_text.h"
 
 namespace tessaly::cli {
 namespace {
@@ -17,10 +16,7 @@ int runDuplicates(const QStringList& arguments) {
   search.scan(parsed->roots);
   if (messages.failed()) return 1;
   if (search.table().rows.empty()) fail(kNoFilesFound);
-  QStringList lines = gridAsTabLines(search.table());
-  for (size_t row = 0; row < search.table().rows.size(); ++row)
-    lines[qsizetype(row) + 1] += search.table().rows[row].shaded ? QStringLiteral("\tshaded") : QStringLiteral("\tplain");
-  printOut(lines.join(u'\n') + u'\n');
+  printGrid(search.table(), true);
   return 0;
 }
 

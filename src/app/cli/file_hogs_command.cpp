@@ -1,6 +1,5 @@
 #include "app/cli/cli_command.h"
 #include "app/cli/search_options.h"
-#include "core/grid/grid_text.h"
 
 namespace tessaly::cli {
 namespace {
@@ -17,7 +16,7 @@ int runFileHogs(const QStringList& arguments) {
   search.scan(parsed->roots);
   if (messages.failed()) return 1;
   if (search.table().rows.empty()) fail(kNoFilesFound);
-  printOut(gridAsTabLines(search.table()).join(u'\n') + u'\n');
+  printGrid(search.table(), false);
   return 0;
 }
 

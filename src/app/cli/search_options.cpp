@@ -117,6 +117,31 @@ std::optional<QList<WalkRoot>> folderRoots(const QStringList& paths) {
   return roots;
 }
 
+void printGrid(const ResultTable& table, bool withShade) {
+  // Written in pieces: a million rows need neither a million line strings nor one huge text.
+  constexpr qsizetype kPiece = 1 << 20;
+  QString text;
+  text.reserve(kPiece + 4096);
+  const auto appendCells = [&text](const QStringList& cells) {
+    for (qsizetype i = 0; i < cells.size(); ++i) {
+      if (i > 0) text += u'\t';
+      text += cells[i];
+    }
+  };
+  appendCells(table.headings);
+  text += u'\n';
+  for (const ResultRow& row : table.rows) {
+    appendCells(row.cells);
+    if (withShade) text += row.shaded ? QStringLiteral("\tshaded") : QStringLiteral("\tplain");
+    text += u'\n';
+    if (text.size() >= kPiece) {
+      printOut(text);
+      text.resize(0);
+    }
+  }
+  printOut(text);
+}
+
 void useProgramDateFormat() { setShortDateFormat(fix2000(shortDateFormat())); }
 
 }  // namespace tessaly::cli

@@ -42,6 +42,10 @@ std::optional<SearchArguments> parseSearchArguments(const QStringList& arguments
 // refused with the walk's own message, before anything is walked.
 std::optional<QList<WalkRoot>> folderRoots(const QStringList& paths);
 
+// Prints the grid as "Entire grid separated by tabs" does, heading row first, each line ended
+// by "\n"; withShade adds each data row's parity ("shaded" or "plain") as a last column.
+void printGrid(const ResultTable& table, bool withShade);
+
 // Dates in four-digit years, as the program sets them at start.
 void useProgramDateFormat();
 

@@ -3,7 +3,6 @@
 #include <algorithm>
 
 #include "core/common/file_types.h"
-#include "core/common/text_routines.h"
 
 namespace tessaly {
 
@@ -38,7 +37,16 @@ bool FileCollection::add(const QString& folder, const WalkEntry& entry) {
   return true;
 }
 
-QString FileCollection::fullPath(const FoundFile& file) const { return joinPath(folderText(file), file.name); }
+QString FileCollection::fullPath(const FoundFile& file) const {
+  // joinPath's rule, in one allocation: the file-hogs grid asks this of every file.
+  const QString& folder = folderText(file);
+  QString path;
+  path.reserve(folder.size() + 1 + file.name.size());
+  path += folder;
+  if (!folder.endsWith(u'/')) path += u'/';
+  path += file.name;
+  return path;
+}
 
 quint32 FileCollection::folderIndex(const QString& folder) {
   // The walk hands over a folder's files one after another, so the last folder is the one.

@@ -1,7 +1,7 @@
 #pragma once
 
 #include <QtGlobal>
-#include <unordered_set>
+#include <vector>
 
 namespace tessaly {
 
@@ -11,18 +11,18 @@ class SeenFiles {
  public:
   // True the first time the device and inode are offered.
   bool firstVisit(quint64 device, quint64 inode);
-  void clear() { seen_.clear(); }
+  void clear();
 
  private:
   struct Identity {
-    quint64 device;
-    quint64 inode;
-    bool operator==(const Identity&) const = default;
+    quint64 device = 0;
+    quint64 inode = 0;  // 0: a free slot
   };
-  struct IdentityHash {
-    size_t operator()(const Identity& id) const noexcept { return size_t(id.inode * 0x9E3779B97F4A7C15ull ^ id.device); }
-  };
-  std::unordered_set<Identity, IdentityHash> seen_;
+  void grow();
+
+  // Open addressing with linear probing: a walk offers a million files, each once or twice.
+  std::vector<Identity> slots_;
+  size_t used_ = 0;
 };
 
 }  // namespace tessaly

@@ -3,6 +3,8 @@
 #include <QDate>
 #include <QTime>
 
+#include "core/common/date_texts.h"
+
 namespace tessaly {
 namespace {
 
@@ -12,6 +14,18 @@ constexpr size_t kKeyRange = 0x10002;
 bool unpacks(DosStamp stamp) {
   return QDate::isValid(int(stamp >> 25) + 1980, int((stamp >> 21) & 0xF), int((stamp >> 16) & 0x1F)) &&
          QTime::isValid(int((stamp >> 11) & 0x1F), int((stamp >> 5) & 0x3F), int(stamp & 0x1F) * 2);
+}
+
+// The texts of stamps that unpack come straight from their fields: unpacking into a local
+// QDateTime costs a time-zone lookup per stamp.
+QString dateTextOf(DosStamp stamp) {
+  if (!unpacks(stamp)) return stampDateText(stamp);
+  return shortDateText(QDate(int(stamp >> 25) + 1980, int((stamp >> 21) & 0xF), int((stamp >> 16) & 0x1F)));
+}
+
+QString timeTextOf(DosStamp stamp) {
+  if (!unpacks(stamp)) return stampTimeText(stamp);
+  return longTimeText(QTime(int((stamp >> 11) & 0x1F), int((stamp >> 5) & 0x3F), int(stamp & 0x1F) * 2));
 }
 
 const QString& cached(std::vector<QString>& texts, std::vector<bool>& have, quint32 key, DosStamp stamp,
@@ -40,11 +54,11 @@ quint32 timeKey(DosStamp stamp) {
 }
 
 const QString& StampTexts::dateText(DosStamp stamp) {
-  return cached(dates_, haveDate_, dateKey(stamp), stamp, stampDateText);
+  return cached(dates_, haveDate_, dateKey(stamp), stamp, dateTextOf);
 }
 
 const QString& StampTexts::timeText(DosStamp stamp) {
-  return cached(times_, haveTime_, timeKey(stamp), stamp, stampTimeText);
+  return cached(times_, haveTime_, timeKey(stamp), stamp, timeTextOf);
 }
 
 }  // namespace tessaly
