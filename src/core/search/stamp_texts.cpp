@@ -16,17 +16,8 @@ bool unpacks(DosStamp stamp) {
          QTime::isValid(int((stamp >> 11) & 0x1F), int((stamp >> 5) & 0x3F), int(stamp & 0x1F) * 2);
 }
 
-// The texts of stamps that unpack come straight from their fields: unpacking into a local
-// QDateTime costs a time-zone lookup per stamp.
-QString dateTextOf(DosStamp stamp) {
-  if (!unpacks(stamp)) return stampDateText(stamp);
-  return shortDateText(QDate(int(stamp >> 25) + 1980, int((stamp >> 21) & 0xF), int((stamp >> 16) & 0x1F)));
-}
-
-QString timeTextOf(DosStamp stamp) {
-  if (!unpacks(stamp)) return stampTimeText(stamp);
-  return longTimeText(QTime(int((stamp >> 11) & 0x1F), int((stamp >> 5) & 0x3F), int(stamp & 0x1F) * 2));
-}
+QString dateTextOf(DosStamp stamp) { return unpacks(stamp) ? shortDateText(stampDate(stamp)) : stampDateText(stamp); }
+QString timeTextOf(DosStamp stamp) { return unpacks(stamp) ? longTimeText(stampTime(stamp)) : stampTimeText(stamp); }
 
 const QString& cached(std::vector<QString>& texts, std::vector<bool>& have, quint32 key, DosStamp stamp,
                       QString (*make)(DosStamp)) {
@@ -42,6 +33,16 @@ const QString& cached(std::vector<QString>& texts, std::vector<bool>& have, quin
 }
 
 }  // namespace
+
+QDate stampDate(DosStamp stamp) {
+  if (!unpacks(stamp)) return {};
+  return QDate(int(stamp >> 25) + 1980, int((stamp >> 21) & 0xF), int((stamp >> 16) & 0x1F));
+}
+
+QTime stampTime(DosStamp stamp) {
+  if (!unpacks(stamp)) return {};
+  return QTime(int((stamp >> 11) & 0x1F), int((stamp >> 5) & 0x3F), int(stamp & 0x1F) * 2);
+}
 
 quint32 dateKey(DosStamp stamp) {
   if (stamp == 0) return 0;
