@@ -15,11 +15,15 @@
 #include "core/common/date_texts.h"
 #include "core/common/settings_store.h"
 #include "platform/xdg_paths.h"
+#include "core/safeharbor/safe_harbor.h"
+#include "support/fake_host.h"
 #include "support/scripted_dialogs.h"
 #include "support/temp_tree.h"
+#include "ui/archive/unzip_window.h"
 #include "ui/main/app_state.h"
 #include "ui/main/help_window.h"
 #include "ui/main/main_window.h"
+#include "ui/safeharbor/no_delete_window.h"
 
 namespace tessaly {
 namespace {
@@ -93,13 +97,56 @@ TEST_F(MainWindowTest, UncheckedToolsOpenWhileTheSafeHarborIsMissing) {
 TEST_F(MainWindowTest, ToolsNotBuiltYetSayTheyAreNotAvailable) {
   writeFoldersList();
   show();
-  for (const QString& name : kCheckedTools + kUncheckedTools) click(name);
+  for (const QString& name : kCheckedTools + QStringList{"btStatistic"}) click(name);
   EXPECT_EQ(dialogs.texts(MessageStyle::Information),
             QStringList({"Duplicate files is not available yet.", "File hogs is not available yet.",
                          "Files accessed is not available yet.", "Folder hogs is not available yet.",
                          "Quick clean is not available yet.", "Browse is not available yet.",
-                         "Clear internet files is not available yet.", "Statistics is not available yet.",
-                         "Unzip archive files is not available yet.", "Build safe harbor is not available yet."}));
+                         "Clear internet files is not available yet.", "Statistics is not available yet."}));
+  EXPECT_TRUE(dialogs.texts(MessageStyle::Error).isEmpty());
+}
+
+TEST_F(MainWindowTest, BuildingTheSafeHarborFromItsWindowUnlocksTheTools) {
+  testkit::TempTree tree;
+  testkit::FakeInstalledSoftware software;
+  software.values = {tree.folder("opt/acme/bin") + "/acme"};
+  show();
+  click("btDirHogs");
+  ASSERT_EQ(dialogs.texts(MessageStyle::Error), QStringList{kSafeHarborMissingText});
+
+  dialogs.clear();
+  dialogs.answer(Answer::Yes);  // "Tessaly will now scan ..."
+  bool sawWindow = false;
+  QTimer::singleShot(0, [&] {
+    auto* harborWindow = qobject_cast<TfrmNoDelete*>(QApplication::activeModalWidget());
+    ASSERT_NE(harborWindow, nullptr);
+    sawWindow = true;
+    harborWindow->btBuild->click();
+    harborWindow->btClose->click();
+  });
+  click("btBuild");
+  ASSERT_TRUE(sawWindow);
+  EXPECT_TRUE(QFileInfo::exists(platform::foldersListPath()));
+
+  dialogs.clear();
+  click("btDirHogs");
+  EXPECT_EQ(dialogs.texts(MessageStyle::Information), QStringList{"Folder hogs is not available yet."});
+  int reason = 0;
+  EXPECT_TRUE(safeHarbor().isInExceptionList(tree.path("opt/acme/bin/acme"), true, &reason));
+  EXPECT_EQ(reason, InstalledSoftwareReason);
+}
+
+TEST_F(MainWindowTest, UnzipOpensTheArchiveWindowOnTheDefaultArchiveFolder) {
+  bool sawWindow = false;
+  QTimer::singleShot(0, [&] {
+    auto* unzipWindow = qobject_cast<TfrmUnZipIt*>(QApplication::activeModalWidget());
+    ASSERT_NE(unzipWindow, nullptr);
+    sawWindow = true;
+    unzipWindow->btClose->click();
+  });
+  show();
+  click("btZip");
+  EXPECT_TRUE(sawWindow);
   EXPECT_TRUE(dialogs.texts(MessageStyle::Error).isEmpty());
 }
 

@@ -1,7 +1,9 @@
 #include <QApplication>
 
 #include "ui/common/qt_dialogs.h"
+#include "ui/lists/extension_picker.h"
 #include "ui/main/main_window.h"
+#include "ui/scan/select_extension_window.h"
 
 int main(int argc, char** argv) {
   QApplication app(argc, argv);
@@ -10,6 +12,7 @@ int main(int argc, char** argv) {
   QGuiApplication::setDesktopFileName(QStringLiteral("tessaly"));
   tessaly::QtDialogs dialogs;
   tessaly::setDialogs(&dialogs);
+  tessaly::setExtensionPicker(&tessaly::runExtensionPicker);
 
   tessaly::TfrmMain frmMain;
   frmMain.show();

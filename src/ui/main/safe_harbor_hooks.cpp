@@ -1,18 +1,18 @@
 #include "ui/main/safe_harbor_hooks.h"
 
-#include <QFileInfo>
-
-#include "platform/xdg_paths.h"
+#include "core/safeharbor/safe_harbor.h"
 
 namespace tessaly {
 
 SafeHarborHooks safeHarborHooks() {
-  // Until the safe harbor lists are loaded here, the only thing the main window needs from
-  // them is whether the folder list has been built.
   return SafeHarborHooks{
-      .forgetLastChecked = [] {},
-      .readSafeHarborExtensions = [] {},
-      .getSearchPath = [] { return !QFileInfo::exists(platform::foldersListPath()); },
+      .forgetLastChecked = [] { protectionCheck().forgetLastChecked(); },
+      .readSafeHarborExtensions = [] { safeHarbor().ReadSafeHarborExtensions(); },
+      .getSearchPath =
+          [] {
+            safeHarbor().GetSearchPath();
+            return safeHarbor().missing();
+          },
   };
 }
 

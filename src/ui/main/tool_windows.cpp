@@ -1,15 +1,30 @@
 #include "ui/main/tool_windows.h"
 
 #include "core/common/dialogs.h"
+#include "ui/archive/unzip_window.h"
+#include "ui/main/app_state.h"
+#include "ui/safeharbor/no_delete_window.h"
 
 namespace tessaly {
 namespace {
 
 ToolEntry tool(const char* buttonName, const char* caption, const char* hint, GlyphPainter glyph,
-               bool checksSafeHarbor, std::optional<bool> findDups = std::nullopt) {
+               bool checksSafeHarbor, std::optional<bool> findDups = std::nullopt, ToolOpener opener = {}) {
   const QString text = QString::fromUtf8(caption);
   return ToolEntry{QString::fromUtf8(buttonName), text, QString::fromUtf8(hint), glyph, checksSafeHarbor,
-                   findDups, notAvailableYet(text)};
+                   findDups, opener ? std::move(opener) : notAvailableYet(text)};
+}
+
+ToolOutcome openUnzip(QWidget* owner) {
+  TfrmUnZipIt window(appState().defaultZipPath, owner);
+  window.exec();
+  return {};
+}
+
+ToolOutcome openSafeHarbor(QWidget* owner) {
+  const std::unique_ptr<TfrmNoDelete> window = makeToolWindow<TfrmNoDelete>(owner, true);
+  window->exec();
+  return {.safeHarborChanged = window->listsChanged()};
 }
 
 }  // namespace
@@ -26,11 +41,10 @@ std::vector<ToolEntry> toolWindows() {
       tool("btClearCache", "&Clear internet files", "Clean up web browser cache folders",
            glyphs::clearInternetFiles, true),
       tool("btZip", "&Unzip archive files", "Unzip files that have been zipped up by Tessaly (compressed)",
-           glyphs::unzipArchive, false),
-      // Its window is made with makeToolWindow(owner, true): the hourglass shows while it is built.
+           glyphs::unzipArchive, false, std::nullopt, openUnzip),
       tool("btBuild", "Build &safe harbor",
            "Build list of folders that will not be deleted in Tessaly without warning", glyphs::buildSafeHarbor,
-           false),
+           false, std::nullopt, openSafeHarbor),
   };
 }
 
