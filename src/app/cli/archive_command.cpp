@@ -32,6 +32,7 @@ int runZipDelete(const QStringList& arguments) {
   }
   if (options.folder.isEmpty() || files.isEmpty())
     return fail(QStringLiteral("Usage: tessaly-cli zip-delete --tag TAG --folder DIR [--comment TEXT] FILE..."));
+  MessagesToStderr messages;
   QuietRun observer;
   const RunOutcome outcome = archivePlannedFiles(planRemovals(files), options, systemRemover(), observer);
   printOut(QStringLiteral("%1 files (%2 bytes) archived into %3 and deleted\n")

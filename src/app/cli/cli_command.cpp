@@ -27,4 +27,16 @@ int fail(const QString& message) {
 
 void printOut(const QString& text) { std::fputs(text.toUtf8().constData(), stdout); }
 
+MessagesToStderr::MessagesToStderr() { setDialogs(this); }
+MessagesToStderr::~MessagesToStderr() { setDialogs(nullptr); }
+
+void MessagesToStderr::message(MessageStyle style, const QString& text) {
+  fail(text);
+  if (style == MessageStyle::Error || style == MessageStyle::Warning) failed_ = true;
+}
+
+Answer MessagesToStderr::ask(MessageStyle, const QString&, const QString&, AnswerSet answers) {
+  return answers == AnswerSet::YesNo ? Answer::No : Answer::Cancel;
+}
+
 }  // namespace tessaly::cli

@@ -4,6 +4,8 @@
 #include <QStringList>
 #include <functional>
 
+#include "core/common/dialogs.h"
+
 namespace tessaly::cli {
 
 // One subcommand of tessaly-cli. run() gets the arguments after the subcommand's name and
@@ -23,5 +25,26 @@ const std::vector<CliCommand>& commands();
 int fail(const QString& message);
 // Writes text to stdout as UTF-8.
 void printOut(const QString& text);
+
+// While it lives, the program's boxes become lines on stderr and every question gets the
+// refusing answer; a run that showed an error or a warning has failed.
+class MessagesToStderr final : public Dialogs {
+ public:
+  MessagesToStderr();
+  ~MessagesToStderr() override;
+  bool failed() const { return failed_; }
+
+  void message(MessageStyle style, const QString& text) override;
+  Answer ask(MessageStyle, const QString&, const QString&, AnswerSet answers) override;
+  QString chooseFolder(const QString&, const QString&) override { return {}; }
+  QString saveFileName(const FileDialogRequest&) override { return {}; }
+  QString openFileName(const FileDialogRequest&) override { return {}; }
+  bool askText(const QString&, const QString&, bool, QString*) override { return false; }
+  bool setUpPrinter(QPrinter&) override { return false; }
+  bool chooseFont(QFont&) override { return false; }
+
+ private:
+  bool failed_ = false;
+};
 
 }  // namespace tessaly::cli

@@ -8,16 +8,7 @@ const QString kUsage = QStringLiteral(
     "duplicates [--match 0..6] [--larger N | --smaller N | --between N M] [--unit bytes|KB] [--pattern P] PATH...");
 
 int runDuplicates(const QStringList& arguments) {
-  const std::optional<SearchArguments> parsed = parseSearchArguments(arguments, true, kUsage);
-  if (!parsed) return 2;
-  useProgramDateFormat();
-  MessagesToStderr messages;
-  DuplicateSearch search(parsed->settings);
-  search.scan(parsed->roots);
-  if (messages.failed()) return 1;
-  if (search.table().rows.empty()) fail(kNoFilesFound);
-  printGrid(search.table(), true);
-  return 0;
+  return runSearchCommand(arguments, true, kUsage);
 }
 
 const bool registered = registerCommand(

@@ -8,16 +8,7 @@ const QString kUsage =
     QStringLiteral("file-hogs [--larger N | --smaller N | --between N M] [--unit bytes|KB] [--pattern P] PATH...");
 
 int runFileHogs(const QStringList& arguments) {
-  const std::optional<SearchArguments> parsed = parseSearchArguments(arguments, false, kUsage);
-  if (!parsed) return 2;
-  useProgramDateFormat();
-  MessagesToStderr messages;
-  DuplicateSearch search(parsed->settings);
-  search.scan(parsed->roots);
-  if (messages.failed()) return 1;
-  if (search.table().rows.empty()) fail(kNoFilesFound);
-  printGrid(search.table(), false);
-  return 0;
+  return runSearchCommand(arguments, false, kUsage);
 }
 
 const bool registered = registerCommand(

@@ -1,37 +1,11 @@
 #include <QFileInfo>
 
 #include "app/cli/cli_command.h"
-#include "core/common/dialogs.h"
 #include "core/folderhogs/folder_hogs.h"
 #include "core/grid/grid_text.h"
 
 namespace tessaly::cli {
 namespace {
-
-// The walk's boxes become lines on stderr; a run that showed one has failed.
-class StderrDialogs final : public Dialogs {
- public:
-  StderrDialogs() { setDialogs(this); }
-  ~StderrDialogs() override { setDialogs(nullptr); }
-  bool failed() const { return failed_; }
-
-  void message(MessageStyle, const QString& text) override {
-    fail(text);
-    failed_ = true;
-  }
-  Answer ask(MessageStyle, const QString&, const QString&, AnswerSet answers) override {
-    return answers == AnswerSet::YesNo ? Answer::No : Answer::Cancel;
-  }
-  QString chooseFolder(const QString&, const QString&) override { return {}; }
-  QString saveFileName(const FileDialogRequest&) override { return {}; }
-  QString openFileName(const FileDialogRequest&) override { return {}; }
-  bool askText(const QString&, const QString&, bool, QString*) override { return false; }
-  bool setUpPrinter(QPrinter&) override { return false; }
-  bool chooseFont(QFont&) override { return false; }
-
- private:
-  bool failed_ = false;
-};
 
 constexpr auto kUsage = "folder-hogs [--main|--all] [--html FILE] PATH...";
 
@@ -58,7 +32,7 @@ int runFolderHogs(const QStringList& arguments) {
   }
   if (roots.isEmpty()) return fail(QStringLiteral("No folder given. Usage: tessaly-cli ") + kUsage);
 
-  StderrDialogs messages;
+  MessagesToStderr messages;
   FolderHogsScan scan(mode);
   scan.run(roots);
   if (messages.failed()) return 1;

@@ -2,6 +2,7 @@
 #include <algorithm>
 
 #include "app/cli/cli_command.h"
+#include "core/common/date_texts.h"
 
 using tessaly::cli::CliCommand;
 
@@ -25,6 +26,8 @@ int main(int argc, char** argv) {
     tessaly::cli::printOut(helpText());
     return arguments.isEmpty() ? 2 : 0;
   }
+  // Dates with four-digit years and numeric months, as the program shows them.
+  tessaly::setShortDateFormat(tessaly::fix2000(tessaly::shortDateFormat()));
   const QString name = arguments.takeFirst();
   for (const CliCommand& command : tessaly::cli::commands()) {
     if (command.name == name) return command.run(arguments);

@@ -18,18 +18,6 @@ std::optional<int> sizeNumber(const QString& text) {
 
 }  // namespace
 
-MessagesToStderr::MessagesToStderr() { setDialogs(this); }
-MessagesToStderr::~MessagesToStderr() { setDialogs(nullptr); }
-
-void MessagesToStderr::message(MessageStyle style, const QString& text) {
-  fail(text);
-  if (style == MessageStyle::Error || style == MessageStyle::Warning) failed_ = true;
-}
-
-Answer MessagesToStderr::ask(MessageStyle, const QString&, const QString&, AnswerSet answers) {
-  return answers == AnswerSet::YesNo ? Answer::No : Answer::Cancel;
-}
-
 std::optional<SearchArguments> parseSearchArguments(const QStringList& arguments, bool findDups, const QString& usage) {
   SearchArguments parsed;
   parsed.settings.findDups = findDups;
@@ -142,6 +130,16 @@ void printGrid(const ResultTable& table, bool withShade) {
   printOut(text);
 }
 
-void useProgramDateFormat() { setShortDateFormat(fix2000(shortDateFormat())); }
+int runSearchCommand(const QStringList& arguments, bool findDups, const QString& usage) {
+  const std::optional<SearchArguments> parsed = parseSearchArguments(arguments, findDups, usage);
+  if (!parsed) return 2;
+  MessagesToStderr messages;
+  DuplicateSearch search(parsed->settings);
+  search.scan(parsed->roots);
+  if (messages.failed()) return 1;
+  if (search.table().rows.empty()) fail(kNoFilesFound);
+  printGrid(search.table(), findDups);
+  return 0;
+}
 
 }  // namespace tessaly::cli
