@@ -1,4 +1,5 @@
 #include "ui/archive/folder_name_window.h"
+#include "ui/common/dialog_buttons.h"
 
 #include <QHBoxLayout>
 #include <QLineEdit>
@@ -12,13 +13,7 @@ TfrmGetFolderName::TfrmGetFolderName(QWidget* parent) : QDialog(parent) {
   auto* layout = new QVBoxLayout(this);
   Edit1 = new QLineEdit(this);
   layout->addWidget(Edit1);
-  auto* buttons = new QHBoxLayout;
-  btOK = new QPushButton(QStringLiteral("OK"), this);
-  btOK->setDefault(true);
-  btCancel = new QPushButton(QStringLiteral("Cancel"), this);
-  buttons->addStretch();
-  buttons->addWidget(btOK);
-  buttons->addWidget(btCancel);
+  QHBoxLayout* buttons = okCancelRow(this, &btOK, &btCancel);
   layout->addLayout(buttons);
   connect(btOK, &QPushButton::clicked, this, &QDialog::accept);
   connect(btCancel, &QPushButton::clicked, this, &QDialog::reject);

@@ -9,6 +9,7 @@
 
 #include "core/archive/archive_settings.h"
 #include "core/common/dialogs.h"
+#include "ui/common/dialog_buttons.h"
 
 namespace tessaly {
 
@@ -36,13 +37,7 @@ TfrmZipOptions::TfrmZipOptions(QString& defaultZipPath, QWidget* parent)
   Edit2->setMaxLength(kArchiveCommentLimit);
   layout->addWidget(Edit2, 5, 0, 1, 2);
   layout->addWidget(new QLabel(QStringLiteral("Note: Comments make it much easier to identify archive zip files later."), this), 6, 0, 1, 2);
-  auto* buttons = new QHBoxLayout;
-  btOK = new QPushButton(QStringLiteral("OK"), this);
-  btOK->setDefault(true);
-  btCancel = new QPushButton(QStringLiteral("Cancel"), this);
-  buttons->addStretch();
-  buttons->addWidget(btOK);
-  buttons->addWidget(btCancel);
+  QHBoxLayout* buttons = okCancelRow(this, &btOK, &btCancel);
   layout->addLayout(buttons, 7, 0, 1, 2);
   setFixedSize(sizeHint().expandedTo(QSize(440, 0)));
 

@@ -19,6 +19,7 @@
 #include "core/safeharbor/protection_check.h"
 #include "ui/archive/zip_options_window.h"
 #include "ui/common/standby_window.h"
+#include "ui/common/dialog_buttons.h"
 
 namespace tessaly {
 namespace {
@@ -34,12 +35,6 @@ QListWidget* panelList(QWidget* parent) {
   list->setSelectionMode(QAbstractItemView::ExtendedSelection);
   list->setToolTip(QStringLiteral("To select multiple files, drag the mouse cursor over the list"));
   return list;
-}
-
-QPushButton* button(const QString& text, const QString& hint, QWidget* parent) {
-  auto* b = new QPushButton(text, parent);
-  b->setToolTip(hint);
-  return b;
 }
 
 }  // namespace
@@ -68,7 +63,7 @@ TfrmReallyDelete::TfrmReallyDelete(const DeletionRequest& request, const Deletio
   lblLeft = new QLabel(deletionPage);
   lb1 = panelList(deletionPage);
   lb1->setObjectName(QStringLiteral("lb1"));
-  btToAgainst = button(QStringLiteral("Move files OFF to safe harbor"), QStringLiteral("Move selected files off of the deletion list"), deletionPage);
+  btToAgainst = hintedButton(QStringLiteral("Move files OFF to safe harbor"), QStringLiteral("Move selected files off of the deletion list"), deletionPage);
   left->addWidget(lblLeft);
   left->addWidget(lb1, 1);
   left->addWidget(btToAgainst);
@@ -81,8 +76,8 @@ TfrmReallyDelete::TfrmReallyDelete(const DeletionRequest& request, const Deletio
   lblRight = new QLabel(harborPage);
   lb2 = panelList(harborPage);
   lb2->setObjectName(QStringLiteral("lb2"));
-  btMoveLeft = button(QStringLiteral("Move files to the deletion panel"), QStringLiteral("Move files on to the list of files to be deleted"), harborPage);
-  btReason = button(QStringLiteral("Reason that file is on this list"), QStringLiteral("Why the file is on the list of non-deleted files"), harborPage);
+  btMoveLeft = hintedButton(QStringLiteral("Move files to the deletion panel"), QStringLiteral("Move files on to the list of files to be deleted"), harborPage);
+  btReason = hintedButton(QStringLiteral("Reason that file is on this list"), QStringLiteral("Why the file is on the list of non-deleted files"), harborPage);
   auto* harborButtons = new QHBoxLayout;
   harborButtons->addWidget(btMoveLeft);
   harborButtons->addWidget(btReason);
@@ -97,9 +92,9 @@ TfrmReallyDelete::TfrmReallyDelete(const DeletionRequest& request, const Deletio
   auto* bottom = new QStackedWidget(this);
   pnlButtons = new QWidget(bottom);
   auto* actions = new QHBoxLayout(pnlButtons);
-  btZip = button(QStringLiteral("&Archive files into a zip file"), QStringLiteral("Compress files into a ZIP file"), pnlButtons);
-  btDelete = button(QStringLiteral("&Delete all files"), QStringLiteral("Delete the files shown above permanently.  Cannot be undeleted."), pnlButtons);
-  btRecycle = button(QStringLiteral("&Send to trash"), QStringLiteral("Send to trash.  Trash can be emptied later."), pnlButtons);
+  btZip = hintedButton(QStringLiteral("&Archive files into a zip file"), QStringLiteral("Compress files into a ZIP file"), pnlButtons);
+  btDelete = hintedButton(QStringLiteral("&Delete all files"), QStringLiteral("Delete the files shown above permanently.  Cannot be undeleted."), pnlButtons);
+  btRecycle = hintedButton(QStringLiteral("&Send to trash"), QStringLiteral("Send to trash.  Trash can be emptied later."), pnlButtons);
   actions->addWidget(btZip);
   actions->addWidget(btDelete);
   actions->addWidget(btRecycle);
@@ -117,7 +112,7 @@ TfrmReallyDelete::TfrmReallyDelete(const DeletionRequest& request, const Deletio
   bottom->addWidget(pnlButtons);
   bottom->addWidget(pnlProgress);
   layout->addWidget(bottom, 2, 0);
-  btClose = button(QStringLiteral("Cancel"), QStringLiteral("Cancel and close.  May cancel an operation in progress."), this);
+  btClose = hintedButton(QStringLiteral("Cancel"), QStringLiteral("Cancel and close.  May cancel an operation in progress."), this);
   layout->addWidget(btClose, 2, 1);
   resize(640, 520);
 

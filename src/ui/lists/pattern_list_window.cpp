@@ -7,6 +7,7 @@
 
 #include "core/safeharbor/pattern_lines.h"
 #include "ui/lists/pattern_list_view.h"
+#include "ui/common/dialog_buttons.h"
 
 namespace tessaly {
 
@@ -39,17 +40,6 @@ const PatternListKind& keepFilesKind() {
   return kind;
 }
 
-namespace {
-
-QPushButton* button(const QString& caption, const QString& hint, QWidget* parent) {
-  auto* result = new QPushButton(caption, parent);
-  result->setToolTip(hint);
-  result->setAutoDefault(false);
-  return result;
-}
-
-}  // namespace
-
 TfrmPatternList::TfrmPatternList(QWidget* parent, const PatternListKind& kind) : QDialog(parent), kind_(kind) {
   setWindowTitle(kind.caption);
   auto* heading = new QLabel(kind.heading, this);
@@ -61,11 +51,11 @@ TfrmPatternList::TfrmPatternList(QWidget* parent, const PatternListKind& kind) :
   PickList1 = new PatternListView(this);
   PickList1->setToolTip(QStringLiteral("List of temporary file extensions and types"));
 
-  btAdd = button(QStringLiteral("&Add"), QStringLiteral("Add a file extension to this list"), this);
-  btDelete = button(QStringLiteral("&Delete"), QStringLiteral("Delete a file extension"), this);
-  btClear = button(QStringLiteral("&Clear all"), QStringLiteral("Clear all extensions"), this);
-  btDefaults = button(QStringLiteral("D&efaults"), QStringLiteral("Inserts some default temporary file extensions"), this);
-  btClose = button(QStringLiteral("Close"), QStringLiteral("Close window"), this);
+  btAdd = hintedButton(QStringLiteral("&Add"), QStringLiteral("Add a file extension to this list"), this);
+  btDelete = hintedButton(QStringLiteral("&Delete"), QStringLiteral("Delete a file extension"), this);
+  btClear = hintedButton(QStringLiteral("&Clear all"), QStringLiteral("Clear all extensions"), this);
+  btDefaults = hintedButton(QStringLiteral("D&efaults"), QStringLiteral("Inserts some default temporary file extensions"), this);
+  btClose = hintedButton(QStringLiteral("Close"), QStringLiteral("Close window"), this);
   connect(btAdd, &QPushButton::clicked, this, &TfrmPatternList::btAddClick);
   connect(btDelete, &QPushButton::clicked, this, &TfrmPatternList::btDeleteClick);
   connect(btClear, &QPushButton::clicked, this, &TfrmPatternList::btClearClick);

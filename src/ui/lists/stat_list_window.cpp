@@ -9,19 +9,9 @@
 
 #include "core/safeharbor/pattern_lines.h"
 #include "ui/lists/pattern_list_view.h"
+#include "ui/common/dialog_buttons.h"
 
 namespace tessaly {
-namespace {
-
-QPushButton* button(const QString& caption, const QString& hint, QWidget* parent) {
-  auto* result = new QPushButton(caption, parent);
-  result->setToolTip(hint);
-  result->setAutoDefault(false);
-  return result;
-}
-
-}  // namespace
-
 TfrmStatList::TfrmStatList(QWidget* parent, const QString& section) : QDialog(parent), section_(section) {
   setWindowTitle(QStringLiteral("File types"));
   setFixedSize(367, 348);
@@ -41,10 +31,10 @@ TfrmStatList::TfrmStatList(QWidget* parent, const QString& section) : QDialog(pa
   hint->setWordWrap(true);
   PickList1 = new PatternListView(this);
 
-  btAdd = button(QStringLiteral("&Add"), QStringLiteral("Add a file extension to this list"), this);
-  btDelete = button(QStringLiteral("&Delete"), QStringLiteral("Delete a file extension"), this);
-  btClear = button(QStringLiteral("&Clear all"), QStringLiteral("Clear all extensions"), this);
-  btClose = button(QStringLiteral("Close"), QStringLiteral("Close window"), this);
+  btAdd = hintedButton(QStringLiteral("&Add"), QStringLiteral("Add a file extension to this list"), this);
+  btDelete = hintedButton(QStringLiteral("&Delete"), QStringLiteral("Delete a file extension"), this);
+  btClear = hintedButton(QStringLiteral("&Clear all"), QStringLiteral("Clear all extensions"), this);
+  btClose = hintedButton(QStringLiteral("Close"), QStringLiteral("Close window"), this);
   connect(btAdd, &QPushButton::clicked, this, &TfrmStatList::btAddClick);
   connect(btDelete, &QPushButton::clicked, this, &TfrmStatList::btDeleteClick);
   connect(btClear, &QPushButton::clicked, this, &TfrmStatList::btClearClick);

@@ -25,6 +25,7 @@
 #include "ui/lists/pattern_list_window.h"
 #include "ui/safeharbor/edit_folder_window.h"
 #include "ui/safeharbor/folder_entries_model.h"
+#include "ui/common/dialog_buttons.h"
 
 namespace tessaly {
 namespace {
@@ -33,13 +34,6 @@ const QString foldersSection = QStringLiteral("Folders");
 const QString whenKey = QStringLiteral("When");
 const QString notRecorded = QStringLiteral("Not recorded");
 const QString folderBrowserTitle = QStringLiteral("Select a folder that won't be deleted");
-
-QPushButton* button(const QString& caption, const QString& hint, QWidget* parent) {
-  auto* result = new QPushButton(caption, parent);
-  result->setToolTip(hint);
-  result->setAutoDefault(false);
-  return result;
-}
 
 QLabel* wrappedText(const QString& text, QWidget* parent) {
   auto* label = new QLabel(text, parent);
@@ -68,7 +62,7 @@ TfrmNoDelete::TfrmNoDelete(QWidget* parent) : QDialog(parent), folders_(new Fold
   pages = new QTabWidget(this);
   pages->addTab(folderPage(), QStringLiteral("Folders not to delete"));
   pages->addTab(typesPage(), QStringLiteral("File types not to delete"));
-  btClose = button(QStringLiteral("Close"), QStringLiteral("Close window"), this);
+  btClose = hintedButton(QStringLiteral("Close"), QStringLiteral("Close window"), this);
   connect(btClose, &QPushButton::clicked, this, &QDialog::accept);
 
   auto* bottom = new QHBoxLayout;
@@ -103,11 +97,11 @@ QWidget* TfrmNoDelete::folderPage() {
   lblWhen = new QLabel(page);
   lblToday = new QLabel(page);
   lblCount = new QLabel(page);
-  btAdd = button(QStringLiteral("&Add"), QStringLiteral("Add a new folder to this list"), page);
-  btDel = button(QStringLiteral("&Delete"),
+  btAdd = hintedButton(QStringLiteral("&Add"), QStringLiteral("Add a new folder to this list"), page);
+  btDel = hintedButton(QStringLiteral("&Delete"),
                  QStringLiteral("Delete a folder.  Select multiple folders above to delete more than one."), page);
-  btEdit = button(QStringLiteral("&Edit"), QStringLiteral("Edit a folder"), page);
-  btBuild = button(QStringLiteral("Build list of folders"),
+  btEdit = hintedButton(QStringLiteral("&Edit"), QStringLiteral("Edit a folder"), page);
+  btBuild = hintedButton(QStringLiteral("Build list of folders"),
                    QStringLiteral("Build the list of folders referenced in the registry"), page);
   btBuild->setDefault(true);
   connect(btAdd, &QPushButton::clicked, this, &TfrmNoDelete::btAddClick);
@@ -147,7 +141,7 @@ QWidget* TfrmNoDelete::typesPage() {
   auto* page = new QWidget(this);
   PickList1 = new PatternListView(page);
   PickList1->setToolTip(QStringLiteral("File extensions/types of files NOT to delete"));
-  BitBtn1 = button(QStringLiteral("Add/Delete"), QStringLiteral("Add, delete file extensions"), page);
+  BitBtn1 = hintedButton(QStringLiteral("Add/Delete"), QStringLiteral("Add, delete file extensions"), page);
   connect(BitBtn1, &QPushButton::clicked, this, &TfrmNoDelete::BitBtn1Click);
   auto* row = new QHBoxLayout;
   row->addWidget(PickList1, 1);
