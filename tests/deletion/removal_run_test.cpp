@@ -10,6 +10,7 @@
 #include "core/common/removal_totals.h"
 #include "core/deletion/removal_run.h"
 #include "deletion/removal_fakes.h"
+#include "support/access_rights.h"
 #include "support/scripted_dialogs.h"
 #include "support/temp_tree.h"
 
@@ -17,7 +18,6 @@ namespace tessaly {
 namespace {
 
 using testkit::FillingTrash;
-using testkit::RefusingRemover;
 using testkit::RunRecorder;
 using testkit::ScriptedDialogs;
 using testkit::TempTree;
@@ -55,11 +55,17 @@ class RemovalRunTest : public ::testing::Test {
 
 TEST_F(RemovalRunTest, DeletingGoesOnPastAFileThatCannotBeDeletedAndCountsOnlyWhatWent) {
   const QString a = tree.file("a.txt", 100, 'a');
-  const QString stuck = tree.file("stuck.txt", 200, 'b');
+  // A file in a folder without write permission cannot be deleted by its owner.
+  const QString stuck = tree.file("locked/stuck.txt", 200, 'b');
   const QString c = tree.file("c.txt", 300, 'c');
-  RefusingRemover remover({stuck});
+  ASSERT_TRUE(QFile::setPermissions(tree.path("locked"), QFileDevice::ReadOwner | QFileDevice::ExeOwner));
   RunRecorder recorder;
-  const RunOutcome outcome = deletePlannedFiles(planRemovals({a, stuck, c}), remover, recorder);
+  RunOutcome outcome;
+  {
+    const testkit::PermissionBitsApply asAnOrdinaryUser;
+    outcome = deletePlannedFiles(planRemovals({a, stuck, c}), systemRemover(), recorder);
+  }
+  QFile::setPermissions(tree.path("locked"), QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
   EXPECT_EQ(dialogs.texts(MessageStyle::Error), QStringList{"Couldn't delete file - " + stuck});
   EXPECT_EQ(recorder.started, (QStringList{a, stuck, c}));
   EXPECT_FALSE(QFileInfo::exists(a));
