@@ -1,9 +1,10 @@
 #!/usr/bin/env bash
 # Archive-and-delete run against `zip -r` over the same generated files:
 # 5,000 small text files and 20 files of 10 MB (half compressible, half random).
-# Usage: bench/archive.sh [path/to/tessaly-cli]   (use a Release build)
+# Usage: bench/archive.sh [path/to/tessaly-cli]   (default: a Release build in build-bench/)
 set -euo pipefail
-cli=${1:-$(dirname "$0")/../build/src/app/cli/tessaly-cli}
+source "$(dirname "$0")/release_build.sh"
+if [ $# -ge 1 ]; then cli=$1; else build_release_target tessaly-cli; cli=$bench_build/src/app/cli/tessaly-cli; fi
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 export XDG_CONFIG_HOME=$work/config XDG_DATA_HOME=$work/data XDG_CACHE_HOME=$work/cache

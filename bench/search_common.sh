@@ -3,13 +3,14 @@
 # SEARCH_BENCH_FILES its size, SEARCH_BENCH_RUNS the repetitions of each command (the median counts).
 set -euo pipefail
 repo=$(cd "$(dirname "$0")/.." && pwd)
-cli=${1:-$repo/build-release/src/app/cli/tessaly-cli}
+source "$repo/bench/release_build.sh"
+if [ $# -ge 1 ]; then cli=$1; else build_release_target tessaly-cli; cli=$bench_build/src/app/cli/tessaly-cli; fi
 files=${SEARCH_BENCH_FILES:-200000}
 tree=${SEARCH_BENCH_TREE:-${TMPDIR:-/tmp}/tessaly-search-bench-$files}
 runs=${SEARCH_BENCH_RUNS:-7}
 make_tree=$repo/../shared/bench/make_tree.py
 
-[ -x "$cli" ] || { echo "no tessaly-cli at $cli (build a Release tree first)" >&2; exit 2; }
+[ -x "$cli" ] || { echo "no tessaly-cli at $cli" >&2; exit 2; }
 if [ ! -d "$tree" ]; then
   echo "making $files files in $tree ..."
   # Small contents: the searches read names, sizes and dates, never data.

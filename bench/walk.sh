@@ -1,17 +1,18 @@
 #!/bin/bash
 # Times "tessaly-cli folder-hogs --all" against "du -s" on the same warm tree of 100,000 files
 # and prints the ratio (the walk should cost at most a fifth more than du).
-#   bench/walk.sh [TESSALY_CLI]      default: build-release/src/app/cli/tessaly-cli
+#   bench/walk.sh [TESSALY_CLI]      default: a Release build in build-bench/
 # WALK_BENCH_TREE names the tree's folder (made once, kept for later runs),
 # WALK_BENCH_RUNS the repetitions of each command (the median counts).
 set -euo pipefail
 repo=$(cd "$(dirname "$0")/.." && pwd)
-cli=${1:-$repo/build-release/src/app/cli/tessaly-cli}
+source "$repo/bench/release_build.sh"
+if [ $# -ge 1 ]; then cli=$1; else build_release_target tessaly-cli; cli=$bench_build/src/app/cli/tessaly-cli; fi
 tree=${WALK_BENCH_TREE:-${TMPDIR:-/tmp}/tessaly-walk-bench}
 runs=${WALK_BENCH_RUNS:-9}
 make_tree=$repo/../shared/bench/make_tree.py
 
-[ -x "$cli" ] || { echo "no tessaly-cli at $cli (build a Release tree first)" >&2; exit 2; }
+[ -x "$cli" ] || { echo "no tessaly-cli at $cli" >&2; exit 2; }
 if [ ! -d "$tree" ]; then
   echo "making 100,000 files in $tree ..."
   # Small contents: the walk reads names and sizes, never data, so the disk need not fill up.
