@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <QApplication>
 #include <QComboBox>
 #include <QDir>
 #include <QLabel>
@@ -7,12 +8,15 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QTimer>
 
+#include "core/common/settings_store.h"
 #include "core/walk/directory_walk.h"
 #include "core/walk/drive_list.h"
 #include "support/fake_host.h"
 #include "support/scripted_dialogs.h"
 #include "support/temp_tree.h"
+#include "ui/lists/stat_list_window.h"
 #include "ui/scan/add_new_folder_window.h"
 #include "ui/scan/drive_check_list.h"
 #include "ui/scan/scan_frame.h"
@@ -128,6 +132,27 @@ TEST_F(WizardFixture, SelectedTypesNeedOneTypeAndOneDriveBeforeOk) {
   EXPECT_TRUE(wizard.selectedTypesOnly());
   EXPECT_EQ(wizard.selectedTypeLines().size(), 1);
   EXPECT_TRUE(wizard.selectedTypeLines().first().startsWith(QStringLiteral("*.")));
+}
+
+TEST_F(WizardFixture, AddDeleteOpensTheTypeListEditorAndTheWizardReadsWhatItStored) {
+  TfrmWhichDrive wizard;
+  wizard.btNext1->click();
+  wizard.rbExcept->setChecked(true);
+  wizard.btNext2->click();
+  ASSERT_EQ(wizard.lblCount->text(), QStringLiteral("0/3"));
+  bool sawEditor = false;
+  QTimer::singleShot(0, [&] {
+    auto* editor = qobject_cast<TfrmStatList*>(QApplication::activeModalWidget());
+    ASSERT_NE(editor, nullptr);
+    sawEditor = true;
+    dialogs.answer(Answer::Yes);  // clearing the whole list asks first
+    editor->btClear->click();
+    editor->btClose->click();
+  });
+  wizard.btAddDelete->click();
+  EXPECT_TRUE(sawEditor);
+  EXPECT_EQ(programSettings().readList(QStringLiteral("Exclude"), {QStringLiteral("unused")}), QStringList());
+  EXPECT_EQ(wizard.lblCount->text(), QStringLiteral("0/0"));
 }
 
 TEST_F(WizardFixture, AllButSelectedTypesShowsTheExcludeListAndPreviousGoesBack) {

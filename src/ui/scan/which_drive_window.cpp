@@ -12,6 +12,7 @@
 #include "core/safeharbor/pattern_lines.h"
 #include "ui/scan/add_new_folder_window.h"
 #include "ui/scan/drive_check_list.h"
+#include "ui/lists/stat_list_window.h"
 
 namespace tessaly {
 namespace {
@@ -29,10 +30,15 @@ QMenu* selectAllMenu(QWidget* list, const std::function<void(bool)>& selectAll) 
   return menu;
 }
 
+void openStatList(QWidget* parent, const QString& section) {
+  TfrmStatList editor(parent, section);
+  editor.exec();
+}
+
 }  // namespace
 
 TfrmWhichDrive::TfrmWhichDrive(QWidget* parent, TypeListEditor editTypeList)
-    : QDialog(parent), editTypeList_(std::move(editTypeList)) {
+    : QDialog(parent), editTypeList_(editTypeList ? std::move(editTypeList) : openStatList) {
   setWindowTitle(QStringLiteral("Which drives and file types?"));
   pages_ = new QStackedWidget(this);
   pages_->addWidget(drivesPage());

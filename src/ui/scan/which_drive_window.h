@@ -20,7 +20,8 @@ class DriveCheckList;
 class TfrmWhichDrive final : public QDialog {
   Q_OBJECT
  public:
-  // Opens the editor of a type list (section "Include" or "Exclude") modally.
+  // Opens the editor of a type list (section "Include" or "Exclude") modally; by default the
+  // statistics type list editor.
   using TypeListEditor = std::function<void(QWidget* parent, const QString& section)>;
 
   explicit TfrmWhichDrive(QWidget* parent = nullptr, TypeListEditor editTypeList = {});
