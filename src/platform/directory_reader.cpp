@@ -20,7 +20,8 @@ namespace tessaly::platform {
 namespace {
 
 constexpr int kChildFlags = O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC | O_NONBLOCK;
-constexpr unsigned kStatusMask = STATX_TYPE | STATX_MODE | STATX_SIZE | STATX_INO | STATX_ATIME | STATX_MTIME | STATX_BTIME;
+constexpr unsigned kStatusMask = STATX_TYPE | STATX_MODE | STATX_SIZE | STATX_INO | STATX_ATIME | STATX_MTIME | STATX_BTIME |
+                                 STATX_MNT_ID;
 
 // The kernel's own file systems, which hold no files of the user (same list as the drive table).
 bool isPseudoFileSystem(int fd) {
@@ -49,6 +50,7 @@ void fill(const struct statx& st, EntryStatus* status) {
   status->birthSeconds = status->hasBirth ? st.stx_btime.tv_sec : 0;
   status->device = makedev(st.stx_dev_major, st.stx_dev_minor);
   status->inode = st.stx_ino;
+  status->mountId = (st.stx_mask & STATX_MNT_ID) ? st.stx_mnt_id : 0;
 }
 
 bool statusAt(int fd, const char* name, int flags, EntryStatus* status) {

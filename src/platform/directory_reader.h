@@ -21,6 +21,7 @@ struct EntryStatus {
   bool hasBirth = false;
   quint64 device = 0;
   quint64 inode = 0;
+  quint64 mountId = 0;  // 0 where the kernel does not tell
 };
 
 // An open folder descriptor; closes itself.

@@ -2,6 +2,8 @@
 
 #include <QDir>
 #include <QFile>
+#include <sched.h>
+#include <sys/mount.h>
 #include <sys/resource.h>
 
 #include "core/walk/directory_walk.h"
@@ -179,6 +181,34 @@ TEST(DirectoryWalk, NeverFollowsALinkNeitherInALoopNorOutOfTheTree) {
   EXPECT_EQ(visitor.entryNamed(QStringLiteral("out"))->attributes & (SystemAttribute | DirectoryAttribute), SystemAttribute);
   EXPECT_EQ(visitor.events.filter(QStringLiteral("enter ")).size(), 2);
   EXPECT_EQ(walkNames(tree.root(), kDuplicatesMask), QStringList{QStringLiteral("loop/file.txt")});
+}
+
+// A bind mount of a folder onto a folder of the same tree, in a mount namespace of this
+// thread's own, so no other process sees it; unmounted before the tree is removed.
+class BindMount {
+ public:
+  BindMount(const QString& source, const QString& target) : target_(QFile::encodeName(target)) {
+    mounted_ = unshare(CLONE_NEWNS) == 0 && mount(nullptr, "/", nullptr, MS_REC | MS_PRIVATE, nullptr) == 0 &&
+               mount(QFile::encodeName(source).constData(), target_.constData(), nullptr, MS_BIND, nullptr) == 0;
+  }
+  ~BindMount() {
+    if (mounted_) umount2(target_.constData(), MNT_DETACH);
+  }
+  bool mounted() const { return mounted_; }
+
+ private:
+  QByteArray target_;
+  bool mounted_ = false;
+};
+
+TEST(DirectoryWalk, NeverEntersABindMountThoughItSharesTheDeviceOfTheTree) {
+  TempTree tree;
+  tree.file(QStringLiteral("a/file.txt"), "x");
+  tree.folder(QStringLiteral("a/view"));
+  const BindMount bind(tree.root(), tree.path(QStringLiteral("a/view")));
+  if (!bind.mounted()) GTEST_SKIP() << "no right to mount here";
+  ASSERT_TRUE(QFile::exists(tree.path(QStringLiteral("a/view/a/file.txt"))));
+  EXPECT_EQ(walkNames(tree.root(), kDuplicatesMask), QStringList{QStringLiteral("a/file.txt")});
 }
 
 TEST(DirectoryWalk, SkipsAFolderItCannotEnterAndWalksItsSiblings) {

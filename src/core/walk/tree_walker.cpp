@@ -47,6 +47,7 @@ void TreeWalker::run(OpenFolder root, const EntryStatus& rootStatus, const QStri
   top.device = rootStatus.device;
   top.inode = rootStatus.inode;
   top.pathLength = path_.size();
+  rootMountId_ = rootStatus.mountId;
   enter(0);
   int depth = 0;
   while (depth >= 0) {
@@ -104,8 +105,7 @@ bool TreeWalker::enterNextSubFolder(int depth) {
     EntryStatus status;
     if (!level.folder.entryStatus(listed.name, &status) || status.kind == EntryStatus::Other) continue;
     level.listedAnything = true;
-    // Another mounted file system is its own drive: not entered from this root.
-    if (status.kind != EntryStatus::Folder || status.device != levels_.front().device) continue;
+    if (status.kind != EntryStatus::Folder || isOtherMount(status)) continue;
     OpenFolder child = level.folder.openChild(listed.name);
     if (!child.isOpen()) continue;  // no access: skipped without a message
 
@@ -203,6 +203,13 @@ bool TreeWalker::ensureOpen(int depth) {
 void TreeWalker::giveBackDescriptors(int depth) {
   lowestOpen_ = qMin(lowestOpen_, depth);
   while (depth - lowestOpen_ + 1 > descriptorBudget_) levels_[size_t(lowestOpen_++)].folder.close();
+}
+
+// Another mounted file system is its own drive: not entered from this root. A bind mount
+// shares the device of the folder it shows, so its mount tells it apart.
+bool TreeWalker::isOtherMount(const EntryStatus& status) const {
+  if (status.device != levels_.front().device) return true;
+  return rootMountId_ != 0 && status.mountId != 0 && status.mountId != rootMountId_;
 }
 
 void TreeWalker::pathTo(int depth) { path_.truncate(levels_[size_t(depth)].pathLength); }
