@@ -119,6 +119,42 @@ TEST(DuplicateKeys, NamesMatchAfterBlanksAreTrimmedAndOnlyAsciiLettersAreFolded)
   EXPECT_NE(compareKeyText(u"\u00c9t\u00e9.txt", u"\u00e9t\u00e9.txt"), 0);
 }
 
+// Two files of one name and size in different folders, with the given write stamps.
+FileCollection twoCopies(const QString& first, const QString& second, DosStamp firstStamp = 0, DosStamp secondStamp = 0) {
+  FileCollection collection;
+  WalkEntry entry;
+  entry.size = 10;
+  entry.name = first;
+  entry.writeStamp = firstStamp;
+  collection.add(QStringLiteral("/x"), entry);
+  entry.name = second;
+  entry.writeStamp = secondStamp;
+  collection.add(QStringLiteral("/y"), entry);
+  return collection;
+}
+
+TEST(DuplicateKeys, TheRowsOfOneGroupShareOneShadeWhenTheirNamesDifferOnlyInBlanks) {
+  FileCollection collection = twoCopies(QStringLiteral("a.txt"), QStringLiteral("a.txt "));
+  sortCollection(collection, MatchMode::FilenameOnly);
+  const std::vector<ResultEntry> rows = addDups(collection, MatchMode::FilenameOnly);
+  ASSERT_EQ(rows.size(), 2u);
+  EXPECT_TRUE(rows[0].shaded);
+  EXPECT_TRUE(rows[1].shaded);
+}
+
+TEST(DuplicateKeys, AStampThatDoesNotUnpackMatchesTheDateAndTimeItShows) {
+  const DosStamp month13 = (13u << 21) | (1u << 16) | (10u << 11);
+  const DosStamp noonOfFirstDay = packDosStamp(QDateTime(QDate(1980, 1, 1), QTime(12, 0)));
+  FileCollection collection = twoCopies(QStringLiteral("a.txt"), QStringLiteral("a.txt"), month13, noonOfFirstDay);
+  sortCollection(collection, MatchMode::FilenameSizeAndDate);
+  const ResultTable table =
+      resultTable(collection, addDups(collection, MatchMode::FilenameSizeAndDate), true);
+  ASSERT_EQ(table.rows.size(), 2u);
+  EXPECT_EQ(table.rows[0].cells[2], table.rows[1].cells[2]);
+  EXPECT_EQ(table.rows[0].cells[3], table.rows[1].cells[3]);
+  EXPECT_EQ(table.rows[0].cells[3], longTimeText(QTime(12, 0)));
+}
+
 TEST(DuplicateKeys, ADuplicateRowShowsItsFileInTheSevenColumnsWhateverTheMode) {
   testkit::FakeFileTypes types;
   types.add(QStringLiteral(".txt"), {}, QStringLiteral("Text Document"));

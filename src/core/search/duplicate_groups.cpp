@@ -34,27 +34,10 @@ int compareFields(const FileCollection& collection, const FoundFile& a, const Fo
   return 0;
 }
 
-// The colour test compares what the user sees: names ignoring case, the other texts as shown.
+// The colour fields are compared as the keys are, so the rows of one group always share
+// one shade.
 bool sameColour(const FileCollection& collection, const FoundFile& a, const FoundFile& b, MatchMode mode) {
-  for (LineField field : colourFields(mode)) {
-    switch (field) {
-      case LineField::Filename:
-        if (a.name.compare(b.name, Qt::CaseInsensitive) != 0) return false;
-        break;
-      case LineField::Size:
-        if (a.size != b.size) return false;
-        break;
-      case LineField::Time:
-        if (timeKey(a.writeStamp) != timeKey(b.writeStamp)) return false;
-        break;
-      case LineField::Type:
-        if (collection.typeText(a) != collection.typeText(b)) return false;
-        break;
-      default:
-        break;
-    }
-  }
-  return true;
+  return compareFields(collection, a, b, colourFields(mode)) == 0;
 }
 
 }  // namespace

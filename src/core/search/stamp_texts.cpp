@@ -9,6 +9,7 @@ namespace tessaly {
 namespace {
 
 constexpr quint32 kFirstDay1980 = (1u << 5) | 1u;  // the date half of 1 January 1980
+constexpr quint32 kNoon = 12u << 11;               // the time half of 12:00:00
 constexpr size_t kKeyRange = 0x10002;
 
 bool unpacks(DosStamp stamp) {
@@ -51,7 +52,7 @@ quint32 dateKey(DosStamp stamp) {
 
 quint32 timeKey(DosStamp stamp) {
   if (stamp == 0) return 0;
-  return unpacks(stamp) ? (stamp & 0xFFFF) + 2 : 1;
+  return (unpacks(stamp) ? stamp & 0xFFFF : kNoon) + 1;
 }
 
 const QString& StampTexts::dateText(DosStamp stamp) {
