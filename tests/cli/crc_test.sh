@@ -1,15 +1,7 @@
 #!/bin/bash
 # tessaly-cli crc: the sum of the CRC-32 of each 2048-byte block, "%8X" and the path.
 set -u
-cli=$1
-work=$(mktemp -d)
-trap 'rm -rf "$work"' EXIT
-failures=0
-check() {
-  if [[ "$2" != "$3" ]]; then
-    echo "FAIL: $1"; echo "  expected: $2"; echo "  actual:   $3"; failures=$((failures + 1))
-  fi
-}
+source "$(dirname "$0")/cli_checks.sh" "$1"
 
 : > "$work/empty"
 python3 -c 'import sys; sys.stdout.buffer.write(bytes((i*7+3)%256 for i in range(5000)))' > "$work/data"
@@ -27,4 +19,4 @@ out=$("$cli" crc "$work/data" "$work/missing" 2>/dev/null)
 check "a missing file fails" 1 "$(( $? != 0 ))"
 check "nothing written on failure" "" "$out"
 
-exit $((failures > 0))
+finish

@@ -1,16 +1,7 @@
 #!/bin/bash
 # tessaly-cli duplicates: groups in order with their shade, size limits and refused input.
 set -u
-cli=$1
-work=$(mktemp -d)
-trap 'rm -rf "$work"' EXIT
-export XDG_CONFIG_HOME=$work/config XDG_DATA_HOME=$work/data XDG_CACHE_HOME=$work/cache
-failures=0
-check() {  # description, expected, actual
-  if [[ "$2" != "$3" ]]; then
-    echo "FAIL: $1"; echo "  expected: $2"; echo "  actual:   $3"; failures=$((failures + 1))
-  fi
-}
+source "$(dirname "$0")/cli_checks.sh" "$1"
 
 tree=$work/tree
 mkdir -p "$tree/a" "$tree/b" "$tree/c"
@@ -50,4 +41,4 @@ check "missing folder fails" 1 "$(( $? != 0 ))"
 check "missing folder message" "Can't open drive $work/missing" "$(cat "$work/err")"
 check "nothing written for a missing folder" "" "$out"
 
-exit $((failures > 0))
+finish

@@ -1,16 +1,7 @@
 #!/bin/bash
 # tessaly-cli file-hogs: largest first by the real 64-bit size, paths in their own case.
 set -u
-cli=$1
-work=$(mktemp -d)
-trap 'rm -rf "$work"' EXIT
-export XDG_CONFIG_HOME=$work/config XDG_DATA_HOME=$work/data XDG_CACHE_HOME=$work/cache
-failures=0
-check() {
-  if [[ "$2" != "$3" ]]; then
-    echo "FAIL: $1"; echo "  expected: $2"; echo "  actual:   $3"; failures=$((failures + 1))
-  fi
-}
+source "$(dirname "$0")/cli_checks.sh" "$1"
 
 tree=$work/Tree
 mkdir -p "$tree/Mixed"
@@ -35,4 +26,4 @@ out=$("$cli" file-hogs --unit MB "$tree" 2>/dev/null)
 check "unknown unit fails" 1 "$(( $? != 0 ))"
 check "nothing written on failure" "" "$out"
 
-exit $((failures > 0))
+finish

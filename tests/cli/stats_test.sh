@@ -1,16 +1,7 @@
 #!/bin/bash
 # tessaly-cli stats: labelled sections of the statistics run.
 set -u
-cli=$1
-work=$(mktemp -d)
-trap 'rm -rf "$work"' EXIT
-export XDG_CONFIG_HOME=$work/config XDG_DATA_HOME=$work/data XDG_CACHE_HOME=$work/cache
-failures=0
-check() {
-  if [[ "$2" != "$3" ]]; then
-    echo "FAIL: $1"; echo "  expected: $2"; echo "  actual:   $3"; failures=$((failures + 1))
-  fi
-}
+source "$(dirname "$0")/cli_checks.sh" "$1"
 # The value of a row in a section: section, first cell, column (1-based).
 cell() { awk -F'\t' -v s="[$1]" -v k="$2" -v c="$3" '/^\[/ {in_s = ($0 == s); next} in_s && $1 == k {print $c}' <<<"$out" | tr -d ,; }
 
@@ -43,4 +34,4 @@ out=$("$cli" stats "$work/missing" 2>/dev/null)
 check "missing folder fails" 1 "$(( $? != 0 ))"
 check "nothing written on failure" "" "$out"
 
-exit $((failures > 0))
+finish
