@@ -145,6 +145,12 @@ TEST(FolderHogs, KeepsTheLinesFoundBeforeAnAbort) {
   all.run({{tree.root(), tree.root()}});
   EXPECT_TRUE(all.walk().aborted());
   EXPECT_EQ(all.lines().size(), 1);  // the first sub-folder's line; the root's scan never ran
+
+  // The next scan starts afresh.
+  pacer.folders = 100;
+  all.run({{tree.root(), tree.root()}});
+  EXPECT_FALSE(all.walk().aborted());
+  EXPECT_EQ(all.lines().size(), 5);
 }
 
 }  // namespace

@@ -28,6 +28,7 @@ DirectoryWalk::DirectoryWalk(WalkRequest request, WalkVisitor& visitor, WalkPace
     : request_(std::move(request)), visitor_(visitor), pacer_(pacer) {}
 
 void DirectoryWalk::walkRoots(const QList<WalkRoot>& roots, const std::function<void(const WalkRoot&)>& perRoot) {
+  aborted_ = false;  // each call is a new scan; an earlier abort must not end it
   for (const WalkRoot& root : roots) {
     if (!driveOfRootReady(root.path)) continue;
     const bool entered = walkRoot(root.path, [&] {
@@ -73,7 +74,7 @@ bool matchesPattern(const QString& name, const QString& pattern) {
     return w == wild.size();
   };
   if (match(pattern)) return true;
-  // "readme.*" also takes a name without any extension, as the design's users expect.
+  // "readme.*" also takes a name without any extension, as users of such patterns expect.
   return pattern.endsWith(QStringLiteral(".*")) && !name.contains(u'.') && match(QStringView(pattern).chopped(2));
 }
 

@@ -89,6 +89,7 @@ class DirectoryWalk {
 
   // Walks each root in order: a root whose drive is not ready is skipped silently, one that
   // cannot be entered gets "Can't open drive " and its text. perRoot runs before each walk.
+  // The abort flag is cleared first.
   void walkRoots(const QList<WalkRoot>& roots, const std::function<void(const WalkRoot&)>& perRoot = {});
   // Walks one root; false when it cannot be entered.
   bool walk(const QString& root);
