@@ -45,7 +45,20 @@ TEST(WebPageTest, SavingOverAnExistingFileReplacesIt) {
   ASSERT_TRUE(writeWebPage(threeRowGrid(), page));
   QFile file(page);
   ASSERT_TRUE(file.open(QIODevice::ReadOnly));
-  EXPECT_EQ(QString::fromUtf8(file.readAll()), gridAsWebPage(threeRowGrid()));
+  EXPECT_EQ(file.readAll(), kUtf8ByteOrderMark + gridAsWebPage(threeRowGrid()).toUtf8());
+}
+
+TEST(WebPageTest, NonAsciiNamesAreWrittenAsUtf8ThatTheBrowserIsToldAbout) {
+  testkit::TempTree tree;
+  ResultTable grid = threeRowGrid();
+  grid.rows[1].cells[0] = QStringLiteral("\u00C4rger \u65E5\u672C.txt");
+  const QString page = tree.path(QStringLiteral("save.htm"));
+  ASSERT_TRUE(writeWebPage(grid, page));
+  QFile file(page);
+  ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+  const QByteArray bytes = file.readAll();
+  EXPECT_TRUE(bytes.startsWith("\xEF\xBB\xBF<table border=1>"));
+  EXPECT_TRUE(bytes.contains("<td nowrap>\xC3\x84rger \xE6\x97\xA5\xE6\x9C\xAC.txt</td>"));
 }
 
 TEST(WebPageTest, AnUnwritableFileIsReportedAndLeavesNothing) {

@@ -67,7 +67,7 @@ TEST_F(ReportCommandsTest, TheWebPageReplacesTheChosenFileAndCancelWritesNothing
   const QString page = tree_.file(QStringLiteral("save.htm"), QByteArray("old page, much longer than nothing"));
   dialogs_.chooseText(page);
   commands_.webPageAction()->trigger();
-  EXPECT_EQ(read(page), gridAsWebPage(grid_).toUtf8());
+  EXPECT_EQ(read(page), kUtf8ByteOrderMark + gridAsWebPage(grid_).toUtf8());
   EXPECT_TRUE(read(page).contains("a&lt;b&gt;&amp;c.txt"));
   ASSERT_FALSE(dialogs_.shown().isEmpty());
   EXPECT_EQ(dialogs_.shown().last().caption, QStringLiteral("Save file listing as web page"));

@@ -69,7 +69,9 @@ TEST(ReportPrinterTest, AGridPrintsToPdfOnAsManyPagesAsTheTextDeviceLaysOut) {
     lines += gridReportLines(grid);
     const int pages = expectedPages(printer, reportFont(QStringLiteral("Courier New")), lines);
     EXPECT_EQ(pdfPageCount(written), pages) << rows;
-    if (rows > 0) EXPECT_GT(pages, 1);
+    if (rows > 0) {
+      EXPECT_GT(pages, 1);
+    }
   }
   EXPECT_TRUE(dialogs.shown().isEmpty());
 }

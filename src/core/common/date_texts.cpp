@@ -41,11 +41,7 @@ QString longTimeFormat() {
 QString shortDateText(const QDate& date) { return QLocale().toString(date, shortDateFormat()); }
 QString longTimeText(const QTime& time) { return QLocale().toString(time, longTimeFormat()); }
 
-QDate parseShortDate(const QString& text) {
-  QDate date = QLocale().toDate(text.trimmed(), shortDateFormat());
-  // Qt reads a two-digit year as 19xx; so does the short format of the program.
-  return date;
-}
+QDate parseShortDate(const QString& text) { return QLocale().toDate(text.trimmed(), shortDateFormat()); }
 
 QString safeDateText(const QDateTime& dateTime) {
   if (!dateTime.isValid() || !dateTime.date().isValid()) return shortDateText(QDate(1980, 1, 1));

@@ -63,6 +63,9 @@ QString gridAsWebPage(const ResultTable& table) {
 bool writeWebPage(const ResultTable& table, const QString& fileName) {
   QSaveFile file(fileName);
   if (!file.open(QIODevice::WriteOnly | QIODevice::Text)) return false;
+  // A page without a declared encoding is read by some browsers in a legacy code page, which
+  // would show non-ASCII file names garbled; the byte order mark declares UTF-8 and shows nothing.
+  file.write(kUtf8ByteOrderMark);
   file.write(gridAsWebPage(table).toUtf8());
   return file.commit();
 }

@@ -16,7 +16,9 @@ QString clipboardText(const QStringList& lines);
 
 // The grid as one HTML table; cell texts are escaped so a name shows as itself.
 QString gridAsWebPage(const ResultTable& table);
-// Replaces the file; false when it cannot be written (nothing half-written is left).
+inline constexpr char kUtf8ByteOrderMark[] = "\xEF\xBB\xBF";
+// Replaces the file with the page in UTF-8, marked as such; false when it cannot be written
+// (nothing half-written is left).
 bool writeWebPage(const ResultTable& table, const QString& fileName);
 
 }  // namespace tessaly
