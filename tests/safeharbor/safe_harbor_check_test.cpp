@@ -67,6 +67,9 @@ TEST_F(SafeHarborCheck, AnswersEachCaseOfTheTableWithItsReason) {
       // A path spelt with "//" or ".." is the same folder.
       {"/srv//data/./report.txt", true, InstalledSoftwareReason},
       {"/srv/other/../data/report.txt", true, InstalledSoftwareReason},
+      // ".." above "/" stays at "/", as the system resolves it.
+      {"/../usr/lib/libc.so.6", true, SystemFolderReason},
+      {"/srv/../../../etc", false, SystemFolderReason},
   };
   for (const Case& c : cases) {
     EXPECT_EQ(reasonOf(QString::fromUtf8(c.path), c.isFile), c.reason) << c.path;

@@ -45,7 +45,11 @@ QString withTrailingSlash(const QString& folder) {
 QString normalizedFolder(const QString& folder) {
   if (folder.isEmpty()) return {};
   if (!needsCleaning(folder)) return withTrailingSlash(folder);
-  return withTrailingSlash(QDir::cleanPath(folder));
+  QString cleaned = QDir::cleanPath(folder);
+  // cleanPath keeps a ".." that climbs above "/", but the system resolves "/.." to "/" itself:
+  // "/../usr/lib" is /usr/lib and must be protected like it.
+  while (cleaned == u"/.." || cleaned.startsWith(u"/../")) cleaned.remove(0, 3);
+  return withTrailingSlash(cleaned.isEmpty() ? QStringLiteral("/") : cleaned);
 }
 
 QString normalizedEntry(const QString& entry) {
