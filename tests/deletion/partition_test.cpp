@@ -1,7 +1,12 @@
 #include <gtest/gtest.h>
 
+#include <QFile>
+#include <QFileInfo>
+
 #include "core/deletion/partition.h"
+#include "core/safeharbor/safe_harbor.h"
 #include "deletion/fake_protection_check.h"
+#include "support/temp_tree.h"
 
 namespace tessaly {
 namespace {
@@ -37,6 +42,22 @@ TEST(Partition, TheReasonNamesTheSafeHarborRuleOrSaysTheUserMovedTheFile) {
       {"/home/ann/moved.txt", "This file \"/home/ann/moved.txt\" is on the Safe Harbor List because you moved it here."},
   };
   for (const Case& c : cases) EXPECT_EQ(protectionReasonMessage(c.path, check), c.expected);
+}
+
+TEST(Partition, AFileReachedThroughALinkedFolderIsProtectedLikeItsRealPlace) {
+  testkit::TempTree tree;
+  const QString real = tree.file("system/lib/libx.so", "x");
+  tree.folder("home");
+  ASSERT_TRUE(QFile::link(tree.path("system/lib"), tree.path("home/sys")));
+  const QString viaLink = tree.path("home/sys/libx.so");
+  const QString ordinary = tree.file("home/notes.txt", "n");
+  SafeHarbor harbor([] { return HostFolders{}; });
+  harbor.setFolderLists({QFileInfo(real).canonicalPath() + QStringLiteral("/*.*")}, true, {});
+
+  const Partition p = partitionFiles({viaLink, ordinary}, harbor, {});
+  EXPECT_EQ(p.protectedFiles, QStringList{viaLink});
+  EXPECT_EQ(p.toDelete, QStringList{ordinary});
+  EXPECT_TRUE(protectionReasonMessage(viaLink, harbor).endsWith(exceptionReasonText(InstalledSoftwareReason)));
 }
 
 }  // namespace

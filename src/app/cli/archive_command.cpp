@@ -2,7 +2,10 @@
 #include <QFileInfo>
 
 #include "app/cli/cli_command.h"
+#include "core/common/dialogs.h"
+#include "core/deletion/partition.h"
 #include "core/deletion/removal_run.h"
+#include "core/safeharbor/safe_harbor.h"
 
 namespace tessaly::cli {
 namespace {
@@ -33,8 +36,14 @@ int runZipDelete(const QStringList& arguments) {
   if (options.folder.isEmpty() || files.isEmpty())
     return fail(QStringLiteral("Usage: tessaly-cli zip-delete --tag TAG --folder DIR [--comment TEXT] FILE..."));
   MessagesToStderr messages;
+  // There is no safe harbor panel to move files off here: a protected file is only reported.
+  safeHarbor().load();
+  const Partition partition = partitionFiles(files, protectionCheck(), {});
+  for (const QString& kept : partition.protectedFiles)
+    showError(QStringLiteral("Kept, it is on the Safe Harbor List - ") + kept + QStringLiteral(" (") +
+              exceptionReasonText(protectionReasonOf(kept, protectionCheck())) + u')');
   QuietRun observer;
-  const RunOutcome outcome = archivePlannedFiles(planRemovals(files), options, systemRemover(), observer);
+  const RunOutcome outcome = archivePlannedFiles(planRemovals(partition.toDelete), options, systemRemover(), observer);
   printOut(QStringLiteral("%1 files (%2 bytes) archived into %3 and deleted\n")
                .arg(outcome.removedFiles)
                .arg(outcome.removedBytes)

@@ -1,7 +1,10 @@
 #include "core/deletion/partition.h"
 
 #include <QCollator>
+#include <QFileInfo>
 #include <algorithm>
+
+#include "core/common/text_routines.h"
 
 namespace tessaly {
 
@@ -11,14 +14,26 @@ void sortPanelEntries(QStringList& entries) {
   std::sort(entries.begin(), entries.end(), [&](const QString& a, const QString& b) { return collator.compare(a, b) < 0; });
 }
 
+int protectionReasonOf(const QString& path, ProtectionCheck& check) {
+  int reason = NotProtected;
+  if (check.isInExceptionList(path, true, &reason)) return reason;
+  // A file reached through a linked folder is the file at the link's target: /home/me/sys/x
+  // with sys a link to /usr/lib removes /usr/lib/x.
+  const QFileInfo info(path);
+  const QString realFolder = QFileInfo(info.path()).canonicalFilePath();
+  if (realFolder.isEmpty()) return NotProtected;
+  const QString realPath = joinPath(realFolder, info.fileName());
+  if (realPath != path && check.isInExceptionList(realPath, true, &reason)) return reason;
+  return NotProtected;
+}
+
 Partition partitionFiles(const QStringList& files, ProtectionCheck& check, const std::function<void(int)>& examined) {
   Partition result;
   int count = 0;
   for (qsizetype i = files.size() - 1; i >= 0; --i) {
     if (examined) examined(count);
     ++count;
-    int reason = 0;
-    (check.isInExceptionList(files[i], true, &reason) ? result.protectedFiles : result.toDelete).append(files[i]);
+    (protectionReasonOf(files[i], check) != NotProtected ? result.protectedFiles : result.toDelete).append(files[i]);
   }
   sortPanelEntries(result.toDelete);
   sortPanelEntries(result.protectedFiles);
@@ -26,9 +41,9 @@ Partition partitionFiles(const QStringList& files, ProtectionCheck& check, const
 }
 
 QString protectionReasonMessage(const QString& path, ProtectionCheck& check) {
-  int reason = 0;
+  const int reason = protectionReasonOf(path, check);
   const QString quoted = QStringLiteral("This file \"") + path + QStringLiteral("\" is on the Safe Harbor List ");
-  if (check.isInExceptionList(path, true, &reason) && reason != NotProtected)
+  if (reason != NotProtected)
     return quoted + QStringLiteral("since the folder that it is stored in is ") + exceptionReasonText(reason);
   return quoted + QStringLiteral("because you moved it here.");
 }
