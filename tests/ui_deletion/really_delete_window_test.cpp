@@ -60,6 +60,37 @@ TEST_F(ReallyDeleteTest, AProtectedFileLandsOnTheSafeHarborPanel) {
   EXPECT_GE(check.forgotten, 2);
 }
 
+// Asks the rules, but first lets the test act as a user clicking while the files are sorted.
+class ImpatientCheck final : public ProtectionCheck {
+ public:
+  bool isInExceptionList(const QString& path, bool isFile, int* reason) override {
+    if (duringQuestion) duringQuestion();
+    return rules.isInExceptionList(path, isFile, reason);
+  }
+  void forgetLastChecked() override {}
+  FakeProtectionCheck rules;
+  std::function<void()> duringQuestion;
+};
+
+TEST_F(ReallyDeleteTest, AnActionPressedWhileTheFilesAreSortedDoesNothing) {
+  const QString kept = tree.file("keep.so", "x");
+  const QString other = tree.file("other.txt", "y");
+  ImpatientCheck impatient;
+  impatient.rules.protect(kept, SystemFolderReason);
+  DeletionServices services;
+  services.protection = &impatient;
+  services.defaultZipPath = &zipPath;
+  TfrmReallyDelete window(DeletionRequest{{kept, other}, 2, QStringLiteral("TempClean")}, services);
+  impatient.duringQuestion = [&] { window.btDelete->click(); };
+  dialogs.answer(Answer::Yes);
+  window.show();
+  EXPECT_TRUE(dialogs.shown().isEmpty());
+  EXPECT_TRUE(QFileInfo::exists(kept));
+  EXPECT_TRUE(QFileInfo::exists(other));
+  EXPECT_EQ(window.safeHarborPanel(), QStringList{kept});
+  EXPECT_TRUE(window.btDelete->isEnabled());
+}
+
 TEST_F(ReallyDeleteTest, AllProtectedShowsTheWarningAfterHalfASecondAndTheSafeHarborPage) {
   const QString a = tree.file("a.so", "x");
   check.protect(a, SystemFolderReason);

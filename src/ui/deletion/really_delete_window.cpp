@@ -16,7 +16,8 @@
 #include "core/common/dialogs.h"
 #include "core/common/text_routines.h"
 #include "core/deletion/partition.h"
-#include "core/safeharbor/protection_check.h"
+#include "core/archive/archive_settings.h"
+#include "core/safeharbor/safe_harbor.h"
 #include "ui/archive/zip_options_window.h"
 #include "ui/common/standby_window.h"
 #include "ui/common/dialog_buttons.h"
@@ -44,6 +45,11 @@ TfrmReallyDelete::TfrmReallyDelete(const DeletionRequest& request, const Deletio
       deletePanel_(request.files) {
   setObjectName(QStringLiteral("frmReallyDelete"));
   setWindowTitle(QStringLiteral("Clean up the following files"));
+  if (!services_.protection) services_.protection = &protectionCheck();
+  if (!services_.defaultZipPath) {
+    ownZipPath_ = readArchiveFolder();
+    services_.defaultZipPath = &ownZipPath_;
+  }
   if (!services_.remover) services_.remover = &systemRemover();
   if (!services_.trash) services_.trash = &platform::desktopTrash();
   sortPanelEntries(deletePanel_);
@@ -154,16 +160,19 @@ void TfrmReallyDelete::FormShow() {
 
 void TfrmReallyDelete::MoveFiles() {
   TfrmStandBy* standBy = services_.standBy;
-  if (!standBy) standBy = ownStandBy_ = new TfrmStandBy(this);
+  if (!standBy) standBy = new TfrmStandBy(this);
   standBy->setProtectionCheck(services_.protection);
   standBy->bar->setRange(0, std::max<int>(0, int(deletePanel_.size()) - 1));
   standBy->show();
   standBy->repaint();
+  // Events run during the partition; an action pressed now would reach the protected files too.
+  setEnabled(false);
   const Partition partition = partitionFiles(deletePanel_, *services_.protection, [&](int examined) {
     standBy->bar->setValue(examined);
     letEventsRun();
   });
   standBy->hide();
+  setEnabled(true);
   deletePanel_ = partition.toDelete;
   harborPanel_ = partition.protectedFiles;
   fillPanel(lb1, deletePanel_);
@@ -271,7 +280,10 @@ void TfrmReallyDelete::runAction(bool cancellable, const std::function<RunOutcom
   bar->show();
   Gauge1->setVisible(cancellable);
   btClose->setEnabled(cancellable);
+  // The run works on its own copy of the panel: a move made now would not save the file.
+  TabbedNotebook1->setEnabled(false);
   action(planRemovals(deletePanel_));
+  TabbedNotebook1->setEnabled(true);
   btClose->setEnabled(true);
   bar->hide();
   Gauge1->hide();

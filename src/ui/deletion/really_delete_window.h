@@ -21,8 +21,9 @@ class TfrmZipOptions;
 
 // What the deletion window works with besides the request.
 struct DeletionServices {
-  ProtectionCheck* protection = nullptr;   // the safe harbor check
-  QString* defaultZipPath = nullptr;       // the program's archive folder, updated by the zip options
+  ProtectionCheck* protection = nullptr;   // the safe harbor check; protectionCheck() when null
+  QString* defaultZipPath = nullptr;       // the program's archive folder, updated by the zip options;
+                                           // the stored one when null
   TfrmStandBy* standBy = nullptr;          // the program's stand-by window; a private one when null
   FileRemover* remover = nullptr;          // the system's when null
   platform::Trash* trash = nullptr;        // the desktop trash when null
@@ -97,7 +98,7 @@ class TfrmReallyDelete : public QDialog, private RemovalObserver {
   QString archiveTag_;
   QStringList deletePanel_;
   QStringList harborPanel_;
-  TfrmStandBy* ownStandBy_ = nullptr;
+  QString ownZipPath_;
   bool abortRequested_ = false;
   bool running_ = false;
   bool shownOnce_ = false;
