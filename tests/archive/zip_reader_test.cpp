@@ -55,6 +55,8 @@ TEST(ExtractionTarget, KeepsEveryEntryInsideTheDestination) {
       {"", ""},
   };
   for (const Case& c : cases) EXPECT_EQ(extractionTarget("/dest", c.entry), c.expected) << c.entry.toStdString();
+  // Into "/" every file goes back to the path it was archived from.
+  EXPECT_EQ(extractionTarget("/", "home/ann/a.txt"), "/home/ann/a.txt");
 }
 
 TEST(ZipReader, RefusesClimbingEntriesAndExtractsTheRest) {

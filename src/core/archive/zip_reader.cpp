@@ -8,17 +8,10 @@
 #include <QFileInfo>
 
 #include "core/archive/file_mode.h"
+#include "core/archive/zip_error_text.h"
 
 namespace tessaly {
 namespace {
-
-QString openErrorText(int code) {
-  zip_error_t error;
-  zip_error_init_with_code(&error, code);
-  const QString text = QString::fromUtf8(zip_error_strerror(&error));
-  zip_error_fini(&error);
-  return text;
-}
 
 // True when the folder, after resolving every link in it, still lies at or below root.
 bool staysInside(const QString& canonicalRoot, const QString& folder) {
@@ -56,7 +49,8 @@ QString extractionTarget(const QString& destination, const QString& entryName) {
     if (part != QStringLiteral(".")) kept.append(part);
   }
   if (kept.isEmpty()) return {};
-  return QDir::cleanPath(destination) + u'/' + kept.join(u'/');
+  const QString folder = QDir::cleanPath(destination);
+  return (folder.endsWith(u'/') ? folder : folder + u'/') + kept.join(u'/');
 }
 
 ZipReader::~ZipReader() {
@@ -67,7 +61,7 @@ bool ZipReader::open(const QString& archivePath, QString* reason) {
   int error = 0;
   zip_t* opened = zip_open(QFile::encodeName(archivePath).constData(), ZIP_RDONLY | ZIP_CHECKCONS, &error);
   if (!opened) {
-    if (reason) *reason = openErrorText(error);
+    if (reason) *reason = zipErrorText(error);
     return false;
   }
   if (archive_) zip_discard(archive_);

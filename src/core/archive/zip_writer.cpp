@@ -12,6 +12,7 @@
 
 #include "core/archive/archive_naming.h"
 #include "core/archive/file_mode.h"
+#include "core/archive/zip_error_text.h"
 #include "platform/file_sync.h"
 
 namespace tessaly {
@@ -184,14 +185,6 @@ bool readsBackAs(zip_t* archive, const ZipWriter::Pending& entry) {
   }
   zip_fclose(data);
   return got == 0 && total == entry.size && crc == entry.crc;
-}
-
-QString zipErrorText(int code) {
-  zip_error_t error;
-  zip_error_init_with_code(&error, code);
-  const QString text = QString::fromUtf8(zip_error_strerror(&error));
-  zip_error_fini(&error);
-  return text;
 }
 
 struct SaveProgress {
