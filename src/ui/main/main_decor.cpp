@@ -42,27 +42,27 @@ QPixmap makeTile(qreal pixelRatio) {
   return tile;
 }
 
-}  // namespace
-
-QFont serifFont(int pixelSize) {
+// The design's family first, then the metric-compatible and the common ones of this host.
+// The weight is set outright, or a child takes the bold of the form it sits on.
+QFont designFont(const QStringList& families, QFont::StyleHint hint, int pixelSize) {
   QFont font;
-  font.setFamilies({QStringLiteral("Times New Roman"), QStringLiteral("Liberation Serif"),
-                    QStringLiteral("DejaVu Serif")});
-  font.setStyleHint(QFont::Serif);
+  font.setFamilies(families);
+  font.setStyleHint(hint);
   font.setPixelSize(pixelSize);
   font.setWeight(QFont::Normal);
   return font;
 }
 
+}  // namespace
+
+QFont serifFont(int pixelSize) {
+  return designFont({QStringLiteral("Times New Roman"), QStringLiteral("Liberation Serif"), QStringLiteral("DejaVu Serif")},
+                    QFont::Serif, pixelSize);
+}
+
 QFont sansFont(int pixelSize) {
-  QFont font;
-  font.setFamilies({QStringLiteral("MS Sans Serif"), QStringLiteral("Liberation Sans"),
-                    QStringLiteral("DejaVu Sans")});
-  font.setStyleHint(QFont::SansSerif);
-  font.setPixelSize(pixelSize);
-  // Set outright, or a child takes the bold of the form it sits on.
-  font.setWeight(QFont::Normal);
-  return font;
+  return designFont({QStringLiteral("MS Sans Serif"), QStringLiteral("Liberation Sans"), QStringLiteral("DejaVu Sans")},
+                    QFont::SansSerif, pixelSize);
 }
 
 TiledBackground::TiledBackground(QWidget* parent) : QWidget(parent) {
