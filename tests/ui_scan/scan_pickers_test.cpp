@@ -224,12 +224,23 @@ TEST(WildCardWindow, OffersAllFilesFirstAndDescribesThePattern) {
   EXPECT_EQ(window.lblType->text(), QStringLiteral("Text Document"));
 }
 
-TEST(AddFolderWindow, KeepsOneEntryPerFolderWhateverItsCaseAndAsksBeforeDeletingSeveral) {
+TEST(AddFolderWindow, FoldersThatDifferOnlyInCaseAreTwoFolders) {
+  testkit::TempXdg xdg;
+  testkit::ScriptedDialogs dialogs;
+  TfrmAddNewFolder window;
+  dialogs.chooseText(QStringLiteral("/data/Music"));
+  dialogs.chooseText(QStringLiteral("/data/music"));
+  window.btAddClick();
+  window.btAddClick();
+  EXPECT_EQ(window.folders().size(), 2);
+}
+
+TEST(AddFolderWindow, KeepsOneEntryPerFolderAndAsksBeforeDeletingSeveral) {
   testkit::TempXdg xdg;
   testkit::ScriptedDialogs dialogs;
   TfrmAddNewFolder window;
   dialogs.chooseText(QStringLiteral("/data/Photos"));
-  dialogs.chooseText(QStringLiteral("/DATA/photos"));
+  dialogs.chooseText(QStringLiteral("/data/Photos"));
   dialogs.chooseText(QStringLiteral("/data/Music"));
   window.btAddClick();
   window.btAddClick();

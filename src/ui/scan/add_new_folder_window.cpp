@@ -44,8 +44,8 @@ TfrmAddNewFolder::TfrmAddNewFolder(QWidget* parent) : QDialog(parent) {
 void TfrmAddNewFolder::btAddClick() {
   const QString folder = dialogs().chooseFolder(QStringLiteral("Select a folder"), QStringLiteral("/"));
   if (folder.isEmpty()) return;
-  for (const QString& present : folders())
-    if (present.compare(folder, Qt::CaseInsensitive) == 0) return;
+  // Paths are case-significant here: /data/music and /data/Music are two folders.
+  if (folders().contains(folder)) return;
   ListBox1->addItem(folder);
 }
 
