@@ -35,8 +35,4 @@ void MessagesToStderr::message(MessageStyle style, const QString& text) {
   if (style == MessageStyle::Error || style == MessageStyle::Warning) failed_ = true;
 }
 
-Answer MessagesToStderr::ask(MessageStyle, const QString&, const QString&, AnswerSet answers) {
-  return answers == AnswerSet::YesNo ? Answer::No : Answer::Cancel;
-}
-
 }  // namespace tessaly::cli

@@ -28,20 +28,13 @@ void printOut(const QString& text);
 
 // While it lives, the program's boxes become lines on stderr and every question gets the
 // refusing answer; a run that showed an error or a warning has failed.
-class MessagesToStderr final : public Dialogs {
+class MessagesToStderr final : public RefusingDialogs {
  public:
   MessagesToStderr();
   ~MessagesToStderr() override;
   bool failed() const { return failed_; }
 
   void message(MessageStyle style, const QString& text) override;
-  Answer ask(MessageStyle, const QString&, const QString&, AnswerSet answers) override;
-  QString chooseFolder(const QString&, const QString&) override { return {}; }
-  QString saveFileName(const FileDialogRequest&) override { return {}; }
-  QString openFileName(const FileDialogRequest&) override { return {}; }
-  bool askText(const QString&, const QString&, bool, QString*) override { return false; }
-  bool setUpPrinter(QPrinter&) override { return false; }
-  bool chooseFont(QFont&) override { return false; }
 
  private:
   bool failed_ = false;

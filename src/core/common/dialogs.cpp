@@ -3,27 +3,12 @@
 namespace tessaly {
 namespace {
 
-// Used by command-line runs: every question gets the safe answer.
-class NoUserDialogs final : public Dialogs {
- public:
-  void message(MessageStyle, const QString&) override {}
-  Answer ask(MessageStyle, const QString&, const QString&, AnswerSet answers) override {
-    return answers == AnswerSet::YesNo ? Answer::No : Answer::Cancel;
-  }
-  QString chooseFolder(const QString&, const QString&) override { return {}; }
-  QString saveFileName(const FileDialogRequest&) override { return {}; }
-  QString openFileName(const FileDialogRequest&) override { return {}; }
-  bool askText(const QString&, const QString&, bool, QString*) override { return false; }
-  bool setUpPrinter(QPrinter&) override { return false; }
-  bool chooseFont(QFont&) override { return false; }
-};
-
 Dialogs* installed = nullptr;
 
 }  // namespace
 
 Dialogs& dialogs() {
-  static NoUserDialogs noUser;
+  static RefusingDialogs noUser;
   return installed ? *installed : noUser;
 }
 

@@ -42,6 +42,22 @@ class Dialogs {
   virtual bool chooseFont(QFont& font) = 0;
 };
 
+// Shows nothing and refuses every question (Cancel or No, empty texts): the dialogs of a run
+// without a user, such as the command line.
+class RefusingDialogs : public Dialogs {
+ public:
+  void message(MessageStyle, const QString&) override {}
+  Answer ask(MessageStyle, const QString&, const QString&, AnswerSet answers) override {
+    return answers == AnswerSet::YesNo ? Answer::No : Answer::Cancel;
+  }
+  QString chooseFolder(const QString&, const QString&) override { return {}; }
+  QString saveFileName(const FileDialogRequest&) override { return {}; }
+  QString openFileName(const FileDialogRequest&) override { return {}; }
+  bool askText(const QString&, const QString&, bool, QString*) override { return false; }
+  bool setUpPrinter(QPrinter&) override { return false; }
+  bool chooseFont(QFont&) override { return false; }
+};
+
 // The dialogs in use. Without an installed one, every box is refused (Cancel, empty text)
 // so that code run without a user never blocks.
 Dialogs& dialogs();

@@ -1,5 +1,5 @@
 #include "ui/archive/folder_name_window.h"
-#include "ui/common/dialog_buttons.h"
+#include "ui/common/dialog_widgets.h"
 
 #include <QHBoxLayout>
 #include <QLineEdit>

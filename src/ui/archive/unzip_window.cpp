@@ -18,6 +18,7 @@
 #include "core/common/text_routines.h"
 #include "ui/archive/folder_picker.h"
 #include "ui/archive/zip_directory_window.h"
+#include "ui/common/wait_cursor.h"
 
 namespace tessaly {
 namespace {
@@ -178,7 +179,7 @@ QString TfrmUnZipIt::selectedArchivePath() const {
 void TfrmUnZipIt::FileListBox1DblClick() {
   const QString path = selectedArchivePath();
   if (path.isEmpty()) return;
-  QApplication::setOverrideCursor(Qt::WaitCursor);
+  const WaitCursor wait;
   // A damaged file never replaces the archive on display, and says nothing.
   if (archive_.open(path, nullptr)) {
     fillTree(tree_, archive_.entries());
@@ -186,7 +187,6 @@ void TfrmUnZipIt::FileListBox1DblClick() {
   } else if (!archive_.isOpen()) {
     tree_->clear();
   }
-  QApplication::restoreOverrideCursor();
 }
 
 void TfrmUnZipIt::showOpenArchive() {
@@ -200,12 +200,13 @@ void TfrmUnZipIt::ExtractFiles1Click() {
   if (!archive_.isOpen()) return;
   TfrmZipDirectory destination(lblZip->text(), this);
   if (!destination.FormShow() || !runDestinationDialog(destination)) return;
-  QApplication::setOverrideCursor(Qt::WaitCursor);
-  ExtractionFeedback feedback(Gauge1, QFileInfo(archive_.archivePath()).fileName());
-  archive_.extractAll(destination.chosenFolder(), feedback);
-  Gauge1->hide();
-  fillArchiveList();
-  QApplication::restoreOverrideCursor();
+  {
+    const WaitCursor wait;
+    ExtractionFeedback feedback(Gauge1, QFileInfo(archive_.archivePath()).fileName());
+    archive_.extractAll(destination.chosenFolder(), feedback);
+    Gauge1->hide();
+    fillArchiveList();
+  }
   showInfo(QStringLiteral("Files were unzipped"));
 }
 

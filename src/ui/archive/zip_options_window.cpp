@@ -9,7 +9,7 @@
 
 #include "core/archive/archive_settings.h"
 #include "core/common/dialogs.h"
-#include "ui/common/dialog_buttons.h"
+#include "ui/common/dialog_widgets.h"
 
 namespace tessaly {
 

@@ -20,16 +20,11 @@
 #include "core/safeharbor/safe_harbor.h"
 #include "ui/archive/zip_options_window.h"
 #include "ui/common/standby_window.h"
-#include "ui/common/dialog_buttons.h"
+#include "ui/common/dialog_widgets.h"
+#include "ui/common/wait_cursor.h"
 
 namespace tessaly {
 namespace {
-
-QLabel* wrappedText(const QString& text, QWidget* parent) {
-  auto* label = new QLabel(text, parent);
-  label->setWordWrap(true);
-  return label;
-}
 
 QListWidget* panelList(QWidget* parent) {
   auto* list = new QListWidget(parent);
@@ -149,11 +144,12 @@ void TfrmReallyDelete::showEvent(QShowEvent* event) {
 
 void TfrmReallyDelete::FormShow() {
   abortRequested_ = false;
-  QApplication::setOverrideCursor(Qt::WaitCursor);
-  lblSavings->setText(formatThousands(qint64(potentialSavings_)) + QStringLiteral(" bytes"));
-  lblName->clear();
-  MoveFiles();
-  QApplication::restoreOverrideCursor();
+  {
+    const WaitCursor wait;
+    lblSavings->setText(formatThousands(qint64(potentialSavings_)) + QStringLiteral(" bytes"));
+    lblName->clear();
+    MoveFiles();
+  }
   if (deletePanel_.isEmpty()) QTimer::singleShot(500, this, &TfrmReallyDelete::ShowWarning);
   TabbedNotebook1->setCurrentIndex(0);
 }
@@ -274,20 +270,21 @@ void TfrmReallyDelete::btZipClick() {
 void TfrmReallyDelete::runAction(bool cancellable, const std::function<RunOutcome(const std::vector<PlannedRemoval>&)>& action) {
   auto* bottom = static_cast<QStackedWidget*>(pnlButtons->parentWidget());
   bottom->setCurrentWidget(pnlProgress);
-  QApplication::setOverrideCursor(Qt::WaitCursor);
-  bar->setRange(0, std::max<int>(0, int(deletePanel_.size()) - 1));
-  bar->setValue(0);
-  bar->show();
-  Gauge1->setVisible(cancellable);
-  btClose->setEnabled(cancellable);
-  // The run works on its own copy of the panel: a move made now would not save the file.
-  TabbedNotebook1->setEnabled(false);
-  action(planRemovals(deletePanel_));
-  TabbedNotebook1->setEnabled(true);
-  btClose->setEnabled(true);
-  bar->hide();
-  Gauge1->hide();
-  QApplication::restoreOverrideCursor();
+  {
+    const WaitCursor wait;
+    bar->setRange(0, std::max<int>(0, int(deletePanel_.size()) - 1));
+    bar->setValue(0);
+    bar->show();
+    Gauge1->setVisible(cancellable);
+    btClose->setEnabled(cancellable);
+    // The run works on its own copy of the panel: a move made now would not save the file.
+    TabbedNotebook1->setEnabled(false);
+    action(planRemovals(deletePanel_));
+    TabbedNotebook1->setEnabled(true);
+    btClose->setEnabled(true);
+    bar->hide();
+    Gauge1->hide();
+  }
   deletePanel_.clear();
   fillPanel(lb1, deletePanel_);
   UpdateHeaders();

@@ -9,19 +9,12 @@
 
 #include "core/common/dialogs.h"
 #include "core/grid/text_report.h"
+#include "ui/common/wait_cursor.h"
 
 namespace tessaly {
 namespace {
 
 const QString kReportIndent = QStringLiteral("   ");
-
-class WaitCursor {
- public:
-  WaitCursor() { QGuiApplication::setOverrideCursor(Qt::WaitCursor); }
-  ~WaitCursor() { QGuiApplication::restoreOverrideCursor(); }
-  WaitCursor(const WaitCursor&) = delete;
-  WaitCursor& operator=(const WaitCursor&) = delete;
-};
 
 void reportFailure() { showError(QStringLiteral("Error printing report ... quitting")); }
 

@@ -7,7 +7,7 @@
 
 #include "core/safeharbor/pattern_lines.h"
 #include "ui/lists/pattern_list_view.h"
-#include "ui/common/dialog_buttons.h"
+#include "ui/common/dialog_widgets.h"
 
 namespace tessaly {
 

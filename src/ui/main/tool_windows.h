@@ -1,13 +1,12 @@
 #pragma once
 
-#include <QCursor>
-#include <QGuiApplication>
 #include <QString>
 #include <functional>
 #include <memory>
 #include <optional>
 #include <vector>
 
+#include "ui/common/wait_cursor.h"
 #include "ui/main/tool_glyphs.h"
 
 class QWidget;
@@ -52,15 +51,6 @@ ToolOpener notAvailableYet(const QString& caption);
 // window when the opener returns, also when showing it throws.
 template <class Window>
 std::unique_ptr<Window> makeToolWindow(QWidget* owner, bool hourglass = false) {
-  struct WaitCursor {
-    explicit WaitCursor(bool on) : on(on) {
-      if (on) QGuiApplication::setOverrideCursor(Qt::WaitCursor);
-    }
-    ~WaitCursor() {
-      if (on) QGuiApplication::restoreOverrideCursor();
-    }
-    bool on;
-  };
   const WaitCursor waitCursor(hourglass);
   return std::make_unique<Window>(owner);
 }

@@ -25,7 +25,8 @@
 #include "ui/lists/pattern_list_window.h"
 #include "ui/safeharbor/edit_folder_window.h"
 #include "ui/safeharbor/folder_entries_model.h"
-#include "ui/common/dialog_buttons.h"
+#include "ui/common/dialog_widgets.h"
+#include "ui/common/wait_cursor.h"
 
 namespace tessaly {
 namespace {
@@ -35,23 +36,12 @@ const QString whenKey = QStringLiteral("When");
 const QString notRecorded = QStringLiteral("Not recorded");
 const QString folderBrowserTitle = QStringLiteral("Select a folder that won't be deleted");
 
-QLabel* wrappedText(const QString& text, QWidget* parent) {
-  auto* label = new QLabel(text, parent);
-  label->setWordWrap(true);
-  return label;
-}
-
 QString longDateText(const QDate& date) { return QLocale().toString(date, QLocale::LongFormat); }
-
-struct BusyCursor {
-  BusyCursor() { QApplication::setOverrideCursor(Qt::WaitCursor); }
-  ~BusyCursor() { QApplication::restoreOverrideCursor(); }
-};
 
 }  // namespace
 
 TfrmNoDelete::TfrmNoDelete(QWidget* parent) : QDialog(parent), folders_(new FolderEntriesModel(this)) {
-  BusyCursor busy;
+  const WaitCursor wait;
   setWindowTitle(QStringLiteral("Safe Harbor - List of folders that should not be deleted"));
   lblHeading = new QLabel(QStringLiteral("Safe harbor - folders/files not to delete"), this);
   QFont headingFont = lblHeading->font();
@@ -246,7 +236,7 @@ void TfrmNoDelete::btBuildClick() {
   lblHeading->setText(QStringLiteral("Building List ... standby"));
   setBuilding(true);
   {
-    BusyCursor busy;
+    const WaitCursor wait;
     lblCount->clear();
     repaint();
     // Repainting after every folder would make the build crawl; a few times a second shows

@@ -1,6 +1,7 @@
-#include "ui/common/dialog_buttons.h"
+#include "ui/common/dialog_widgets.h"
 
 #include <QHBoxLayout>
+#include <QLabel>
 #include <QPushButton>
 
 namespace tessaly {
@@ -10,6 +11,12 @@ QPushButton* hintedButton(const QString& caption, const QString& hint, QWidget* 
   button->setToolTip(hint);
   button->setAutoDefault(false);
   return button;
+}
+
+QLabel* wrappedText(const QString& text, QWidget* parent) {
+  auto* label = new QLabel(text, parent);
+  label->setWordWrap(true);
+  return label;
 }
 
 QHBoxLayout* okCancelRow(QWidget* parent, QPushButton** ok, QPushButton** cancel) {
