@@ -18,6 +18,9 @@ QStringList readPatternLines(const QString& section, const QStringList& neverSto
 // Stores the patterns of the lines, in their order.
 void writePatternLines(const QString& section, const QStringList& lines);
 
+// The section of the protected file types (the keep list).
+inline const QString kProtectedTypesSection = QStringLiteral("NoDelExt");
+
 // The statistics type lists, sections Include and Exclude: "*.doc", "*.exe", "*.dll" until
 // stored once.
 void ReadStatFilesFromDisk(QStringList& list, const QString& section);

@@ -6,14 +6,13 @@
 #include "core/safeharbor/folder_entries.h"
 #include "core/safeharbor/folders_file.h"
 #include "platform/system_folders.h"
+#include "core/safeharbor/pattern_lines.h"
 
 namespace tessaly {
 namespace {
 
 constexpr int listCount = 3;  // lbWindows, lbSearchPath, lb1: reasons 1, 2, 3
 constexpr quint8 exactBits = 0b111;
-
-const QString keepListSection = QStringLiteral("NoDelExt");
 
 // FNV-1a over the UTF-16 code units.
 constexpr size_t hashSeed = 14695981039346656037ull;
@@ -46,7 +45,7 @@ void SafeHarbor::load() {
 }
 
 void SafeHarbor::ReadSafeHarborExtensions() {
-  setProtectedTypes(programSettings().readList(keepListSection, {}));
+  setProtectedTypes(programSettings().readList(kProtectedTypesSection, {}));
 }
 
 void SafeHarbor::setProtectedTypes(const QStringList& patterns) {

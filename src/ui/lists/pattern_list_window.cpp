@@ -34,7 +34,7 @@ const PatternListKind& keepFilesKind() {
       QStringLiteral("Safe Harbor File Extensions"),
       {QStringLiteral("Files with these extensions will not be deleted.   To select multiple file extensions, press "
                       "Shift or Ctrl while pressing the down arrow or clicking the mouse.")},
-      QStringLiteral("NoDelExt"),
+      kProtectedTypesSection,
       {QStringLiteral("*.drv"), QStringLiteral("*.sys")},
       {QStringLiteral("*.sys"), QStringLiteral("*.drv")}};
   return kind;

@@ -8,9 +8,9 @@
 #include <QShowEvent>
 #include <QToolTip>
 
+#include "core/archive/archive_settings.h"
 #include "core/common/date_texts.h"
 #include "core/common/dialogs.h"
-#include "core/common/settings_store.h"
 #include "platform/xdg_paths.h"
 #include "ui/common/win_place.h"
 #include "ui/main/about_window.h"
@@ -160,8 +160,7 @@ void TfrmMain::colourFallback() {
 }
 
 void TfrmMain::getDefaultZipPath() {
-  appState().defaultZipPath =
-      programSettings().readString(QStringLiteral("ZipFile"), QStringLiteral("Path"), platform::homeFolder());
+  appState().defaultZipPath = readArchiveFolder();
 }
 
 void TfrmMain::applyHints() {
