@@ -17,29 +17,38 @@ DosStamp dosStampFromEpoch(qint64 secondsSinceEpoch) {
   return packDosStamp(QDateTime::fromSecsSinceEpoch(secondsSinceEpoch).toLocalTime());
 }
 
+QDate stampDate(DosStamp stamp) {
+  const int year = int(stamp >> 25) + 1980, month = int((stamp >> 21) & 0xF), day = int((stamp >> 16) & 0x1F);
+  return QDate::isValid(year, month, day) ? QDate(year, month, day) : QDate();
+}
+
+QTime stampTime(DosStamp stamp) {
+  const int hour = int((stamp >> 11) & 0x1F), minute = int((stamp >> 5) & 0x3F), second = int(stamp & 0x1F) * 2;
+  return QTime::isValid(hour, minute, second) ? QTime(hour, minute, second) : QTime();
+}
+
 QDateTime unpackDosStamp(DosStamp stamp) {
-  const QDate date(int(stamp >> 25) + 1980, int((stamp >> 21) & 0xF), int((stamp >> 16) & 0x1F));
-  const QTime time(int((stamp >> 11) & 0x1F), int((stamp >> 5) & 0x3F), int(stamp & 0x1F) * 2);
+  const QDate date = stampDate(stamp);
+  const QTime time = stampTime(stamp);
   if (!date.isValid() || !time.isValid()) return {};
   return QDateTime(date, time);
 }
 
+bool stampUnpacks(DosStamp stamp) { return stampDate(stamp).isValid() && stampTime(stamp).isValid(); }
+
 QString stampDateText(DosStamp stamp) {
   if (stamp == 0) return {};
-  const QDateTime dateTime = unpackDosStamp(stamp);
-  return shortDateText(dateTime.isValid() ? dateTime.date() : QDate(1980, 1, 1));
+  return shortDateText(stampUnpacks(stamp) ? stampDate(stamp) : QDate(1980, 1, 1));
 }
 
 QString stampTimeText(DosStamp stamp) {
   if (stamp == 0) return {};
-  const QDateTime dateTime = unpackDosStamp(stamp);
-  return longTimeText(dateTime.isValid() ? dateTime.time() : QTime(12, 0, 0));
+  return longTimeText(stampUnpacks(stamp) ? stampTime(stamp) : QTime(12, 0, 0));
 }
 
 int ageInDaysOn(DosStamp stamp, const QDate& today) {
   if (stamp == 0) return -1;
-  QDateTime dateTime = unpackDosStamp(stamp);
-  const QDate date = dateTime.isValid() ? dateTime.date() : QDate(1980, 1, 1);
+  const QDate date = stampUnpacks(stamp) ? stampDate(stamp) : QDate(1980, 1, 1);
   return int(qAbs(date.daysTo(today)));
 }
 

@@ -15,6 +15,12 @@ DosStamp packDosStamp(const QDateTime& localTime);
 DosStamp dosStampFromEpoch(qint64 secondsSinceEpoch);
 // Invalid when a field is out of range.
 QDateTime unpackDosStamp(DosStamp stamp);
+// The stamp's date and time fields alone, invalid when out of range. Cheap: no time-zone
+// lookup, so the per-file work of the searches and statistics uses these.
+QDate stampDate(DosStamp stamp);
+QTime stampTime(DosStamp stamp);
+// Both fields are in range; a stamp that does not unpack shows 1 January 1980, 12:00:00.
+bool stampUnpacks(DosStamp stamp);
 
 // The stamp's date: the short date, 1 January 1980 when invalid, empty for 0.
 QString stampDateText(DosStamp stamp);

@@ -1,18 +1,11 @@
 #pragma once
 
-#include <QDate>
 #include <QString>
-#include <QTime>
 #include <vector>
 
 #include "core/common/dos_time.h"
 
 namespace tessaly {
-
-// The stamp's fields without a local QDateTime (whose time-zone lookup costs more than the
-// rest of a file's work); invalid when the stamp does not unpack.
-QDate stampDate(DosStamp stamp);
-QTime stampTime(DosStamp stamp);
 
 // Numbers that order stamps by their shown date or time of day: two stamps get one number
 // exactly when their texts are equal (a stamp that does not unpack shows 1 January 1980 and

@@ -1,6 +1,6 @@
 #include "core/stats/statistics_record.h"
 
-#include "core/search/stamp_texts.h"
+#include "core/common/dos_time.h"
 
 namespace tessaly {
 
@@ -23,15 +23,9 @@ int ageToIndex(int days) {
 
 int halfHourSlot(DosStamp stamp) {
   if (stamp == 0) return -1;
+  if (!stampUnpacks(stamp)) return 0;
   const QTime time = stampTime(stamp);
-  if (!time.isValid()) return 0;
   return 2 * time.hour() + (time.minute() >= 30 ? 1 : 0);
-}
-
-int stampAgeInDays(DosStamp stamp, const QDate& today) {
-  if (stamp == 0) return -1;
-  const QDate date = stampDate(stamp);
-  return int(qAbs((date.isValid() ? date : QDate(1980, 1, 1)).daysTo(today)));
 }
 
 void collectFileAttr(StatisticsRecord& record, quint8 attributes, qint64 size) {
@@ -60,7 +54,7 @@ void dropIntoHourSlot(StatisticsRecord& record, const WalkEntry& entry) {
 
 void addAge(std::array<qint64, kAgeClassCount>& count, std::array<qint64, kAgeClassCount>& bytes, DosStamp stamp,
             qint64 size, const QDate& today) {
-  const size_t ageClass = size_t(ageToIndex(stampAgeInDays(stamp, today)));
+  const size_t ageClass = size_t(ageToIndex(ageInDaysOn(stamp, today)));
   ++count[ageClass];
   bytes[ageClass] += size;
 }

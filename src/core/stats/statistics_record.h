@@ -40,10 +40,6 @@ int ageToIndex(int days);
 // 0 to 47 for the stamp's time of day, -1 for a zero stamp; an invalid stamp is 00:00.
 int halfHourSlot(DosStamp stamp);
 
-// Whole days between the stamp's date and today either way, -1 for a zero stamp; the days of
-// ageInDaysOn, without its local QDateTime per stamp.
-int stampAgeInDays(DosStamp stamp, const QDate& today);
-
 void collectFileAttr(StatisticsRecord& record, quint8 attributes, qint64 size);
 void dropIntoHourSlot(StatisticsRecord& record, const WalkEntry& entry);
 void addAge(std::array<qint64, kAgeClassCount>& count, std::array<qint64, kAgeClassCount>& bytes, DosStamp stamp,
