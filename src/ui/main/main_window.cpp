@@ -18,6 +18,7 @@
 #include "ui/main/help_window.h"
 #include "ui/main/main_decor.h"
 #include "ui/main/maker_details.h"
+#include "ui/stats/statistics_window.h"
 
 namespace tessaly {
 namespace {
@@ -135,7 +136,11 @@ QPushButton* TfrmMain::addSmallButton(const char* name, const QString& caption, 
   return button;
 }
 
-void TfrmMain::FormCreate() { setShortDateFormat(fix2000(shortDateFormat())); }
+void TfrmMain::FormCreate() {
+  setShortDateFormat(fix2000(shortDateFormat()));
+  // Made once, beside the main window, so it keeps its results between openings.
+  statisticsWindow(this);
+}
 
 void TfrmMain::showEvent(QShowEvent* event) {
   QWidget::showEvent(event);
