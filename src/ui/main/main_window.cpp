@@ -11,11 +11,10 @@
 #include "core/archive/archive_settings.h"
 #include "core/common/date_texts.h"
 #include "core/common/dialogs.h"
-#include "platform/xdg_paths.h"
 #include "ui/common/win_place.h"
 #include "ui/main/about_window.h"
 #include "ui/main/app_state.h"
-#include "ui/main/help_window.h"
+#include "ui/common/help_topic.h"
 #include "ui/main/main_decor.h"
 #include "ui/main/maker_details.h"
 #include "ui/stats/statistics_window.h"
@@ -138,6 +137,7 @@ QPushButton* TfrmMain::addSmallButton(const char* name, const QString& caption, 
 
 void TfrmMain::FormCreate() {
   setShortDateFormat(fix2000(shortDateFormat()));
+  setHelpTopic(this, kContentsPage);
   // Made once, beside the main window, so it keeps its results between openings.
   statisticsWindow(this);
 }
@@ -155,7 +155,6 @@ void TfrmMain::FormShow() {
   setup_.safeHarbor.readSafeHarborExtensions();
   safeHarborMissing = setup_.safeHarbor.getSearchPath();
   applyHints();
-  helpFile = platform::manualFolder();
 }
 
 void TfrmMain::colourFallback() {
@@ -197,11 +196,7 @@ void TfrmMain::btReachClick() {
   about.exec();
 }
 
-void TfrmMain::btHelpClick() {
-  helpFile = platform::manualFolder();
-  if (!frmHelp) frmHelp = new TfrmHelp(this);
-  frmHelp->showTopic(helpFile, kContentsTopic);
-}
+void TfrmMain::btHelpClick() { showHelpPage(this, kContentsPage); }
 
 void TfrmMain::btCloseClick() { close(); }
 
