@@ -6,6 +6,7 @@
 #include <QAbstractItemView>
 #include <QAbstractSpinBox>
 #include <QApplication>
+#include <QButtonGroup>
 #include <QComboBox>
 #include <QDialog>
 #include <QGroupBox>
@@ -45,6 +46,25 @@ bool isControl(const QWidget* widget) {
 bool isPartOfAnotherControl(const QWidget* widget, const QWidget* window) {
   for (const QWidget* parent = widget->parentWidget(); parent && parent != window; parent = parent->parentWidget())
     if (isControl(parent)) return true;
+  return false;
+}
+
+// Tab stops at one button of an exclusive group (the checked one) and the arrow keys move
+// within the group, so every button of a group is reached through any of them.
+QList<QAbstractButton*> exclusiveGroupOf(QWidget* widget) {
+  auto* button = qobject_cast<QAbstractButton*>(widget);
+  if (!button || !button->isCheckable()) return {};
+  if (QButtonGroup* group = button->group()) return group->exclusive() ? group->buttons() : QList<QAbstractButton*>();
+  if (!button->autoExclusive() || !button->parentWidget()) return {};
+  QList<QAbstractButton*> siblings;
+  for (QAbstractButton* sibling : button->parentWidget()->findChildren<QAbstractButton*>(Qt::FindDirectChildrenOnly))
+    if (sibling->autoExclusive() && sibling->isCheckable() && !sibling->group()) siblings.append(sibling);
+  return siblings;
+}
+
+bool reachedThroughGroup(QWidget* control, const QSet<QWidget*>& reached) {
+  for (QAbstractButton* member : exclusiveGroupOf(control))
+    if (reached.contains(member)) return true;
   return false;
 }
 
@@ -133,7 +153,7 @@ KeyboardReport keyboardReport(QWidget* window) {
     QTest::keyClick(focused, Qt::Key_Tab);
   }
   for (QWidget* control : controls)
-    if (!reached.contains(control)) report.unreachable.append(describe(control));
+    if (!reached.contains(control) && !reachedThroughGroup(control, reached)) report.unreachable.append(describe(control));
 
   QMap<QChar, QStringList> byLetter;
   for (const auto& [caption, widget] : captions(window)) {

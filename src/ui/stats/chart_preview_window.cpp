@@ -6,6 +6,7 @@
 #include <QVBoxLayout>
 
 #include "core/common/dialogs.h"
+#include "ui/common/help_topic.h"
 
 namespace tessaly {
 namespace {
@@ -35,6 +36,7 @@ TfrmChartPreview::TfrmChartPreview(QPrinter& printer, PagePainter paintPage, QWi
   layout->addWidget(preview, 1);
   layout->addLayout(buttons);
   resize(kPreviewSize);
+  setHelpTopic(this, QStringLiteral("statistics-printing.html"));
 }
 
 void TfrmChartPreview::btPrintClick() {

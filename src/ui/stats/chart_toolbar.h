@@ -1,22 +1,25 @@
 #pragma once
 
-#include <QToolBar>
+#include <QWidget>
+
+class QToolButton;
 
 namespace tessaly {
 
 class StatChartView;
 
-// The toolbar shown with a chart: zoom in and out, back to the whole chart, and a copy of
-// the chart as a picture on the clipboard.
-class ChartToolbar final : public QToolBar {
+// The buttons shown with a chart: zoom in and out, back to the whole chart, and a copy of the
+// chart as a picture on the clipboard. Pictures without captions, as they share a row with
+// the page's view buttons; each is reached with Tab.
+class ChartToolbar final : public QWidget {
   Q_OBJECT
  public:
   ChartToolbar(StatChartView* chart, QWidget* parent);
 
-  QAction* zoomIn;
-  QAction* zoomOut;
-  QAction* zoomReset;
-  QAction* copyPicture;
+  QToolButton* zoomIn;
+  QToolButton* zoomOut;
+  QToolButton* zoomReset;
+  QToolButton* copyPicture;
 };
 
 }  // namespace tessaly

@@ -9,7 +9,7 @@ GridView* listingGrid(GridModel* model, QWidget* parent) {
   auto* grid = new GridView(parent);
   grid->setGridModel(model);
   grid->setSelectionMode(QAbstractItemView::NoSelection);
-  grid->setFocusPolicy(Qt::NoFocus);
+  grid->setTabKeyNavigation(false);  // Tab leaves the grid: it has no cells to visit
   grid->setStyleSheet(QStringLiteral("QTableView::item { padding-left: 3px; padding-right: 3px; }"));
   return grid;
 }

@@ -7,7 +7,7 @@ namespace tessaly {
 class GridModel;
 class GridView;
 
-// A read-only listing grid of the statistics pages: no selection, no focus, each text a few
+// A read-only listing grid of the statistics pages: no selection, each text a few
 // pixels in from its cell's edge.
 GridView* listingGrid(GridModel* model, QWidget* parent);
 

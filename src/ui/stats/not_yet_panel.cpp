@@ -20,7 +20,7 @@ NotYetPanel::NotYetPanel(QWidget* parent) : QWidget(parent) {
   setObjectName(QStringLiteral("pnlNotYet"));
   lblNotYet = new ShadowLabel(QStringLiteral("Statistics haven't been collected yet!"), kTextPoints, this);
   lblNotYet->setObjectName(QStringLiteral("lblNotYet"));
-  btAbort = new QPushButton(QStringLiteral("Abort"), this);
+  btAbort = new QPushButton(QStringLiteral("&Abort"), this);
   btAbort->setObjectName(QStringLiteral("btAbort"));
   btAbort->hide();
   auto* layout = new QVBoxLayout(this);

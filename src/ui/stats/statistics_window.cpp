@@ -12,6 +12,7 @@
 
 #include "core/common/dialogs.h"
 #include "core/stats/record_views.h"
+#include "ui/common/help_topic.h"
 #include "ui/common/wait_cursor.h"
 #include "ui/grid/grid_view.h"
 #include "ui/scan/gui_walk_pacer.h"
@@ -34,6 +35,7 @@ namespace {
 constexpr QSize kClientSize(630, 434);
 const QColor kActiveTabColour(255, 0, 0);
 constexpr int kTabPoints = 8;
+const QString kStatisticsTopic = QStringLiteral("statistics.html");
 
 const char* const kAccessInformation =
     "Note: some file systems do not store the file access date.  Files never recorded as being accessed are "
@@ -105,6 +107,7 @@ TfrmStatistics::TfrmStatistics(QWidget* parent, StatisticsPicker picker, ChartPr
   layout->addWidget(buttonRow());
   layout->addWidget(statusBar);
   connect(OvcNotebook1, &QTabWidget::currentChanged, this, &TfrmStatistics::OvcNotebook1PageChanged);
+  setHelpTopic(this, kStatisticsTopic);
   FormCreate();
 }
 

@@ -60,6 +60,7 @@ TypesPage::TypesPage(QWidget* parent) : QWidget(parent) {
   model = new GridModel(this);
   gridTypes = new GridView(this);
   gridTypes->setGridModel(model);
+  gridTypes->setTabKeyNavigation(false);  // Tab moves on to the window's buttons
   gridTypes->setContextMenuPolicy(Qt::CustomContextMenu);
   connect(gridTypes, &QWidget::customContextMenuRequested, this,
           [this](const QPoint& at) { sortMenu->popup(gridTypes->viewport()->mapToGlobal(at)); });
