@@ -56,15 +56,20 @@ AttributePage::AttributePage(QWidget* parent) : QWidget(parent) {
   layout->addWidget(wrappedText(QStringLiteral("Note it is possible that some files may have more than one attribute "
                                                "set.  For example many system files are also hidden."),
                                 this));
-  doFileAttrs(StatisticsRecord());
+  // The figures of an empty run until the first one; the charts are made by the first run.
+  showFigures(attributeView(StatisticsRecord()));
 }
 
-void AttributePage::doFileAttrs(const StatisticsRecord& record) {
-  const AttributeView view = attributeView(record);
+void AttributePage::showFigures(const AttributeView& view) {
   for (size_t row = 0; row < counts.size(); ++row) {
     counts[row]->setText(view.counts[row]);
     sizes[row]->setText(view.bytes[row]);
   }
+}
+
+void AttributePage::doFileAttrs(const StatisticsRecord& record) {
+  const AttributeView view = attributeView(record);
+  showFigures(view);
   const MarkFormat percent{.decimals = kShareDecimals, .suffix = QStringLiteral(" %")};
   showBareBars(*chartFiles, view.shareOfFiles, percent);
   showBareBars(*chartSize, view.shareOfSize, percent);

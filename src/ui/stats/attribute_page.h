@@ -8,6 +8,7 @@ class QLabel;
 namespace tessaly {
 
 class StatChartView;
+struct AttributeView;
 struct StatisticsRecord;
 
 // The Attribute page: files and bytes with each attribute, and their shares as bars.
@@ -23,6 +24,9 @@ class AttributePage final : public QWidget {
   std::array<QLabel*, 4> sizes;   // lblSzHidden, lblSzReadOnly, lblSzSystem, lblSzArchive
   StatChartView* chartFiles;      // "% of total # files"
   StatChartView* chartSize;       // "% of total size"
+
+ private:
+  void showFigures(const AttributeView& view);
 };
 
 }  // namespace tessaly

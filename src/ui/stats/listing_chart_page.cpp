@@ -55,7 +55,8 @@ ListingChartPage::ListingChartPage(const StatisticsRecord& record, Content conte
   auto* layout = new QVBoxLayout(this);
   layout->addLayout(buttons);
   layout->addWidget(views_, 1);
-  refresh();
+  // The chart is made by the first run; until then the page is covered.
+  model->resetTable(content_.listing(record_));
 }
 
 bool ListingChartPage::listingShown() const { return rbListing->isChecked(); }

@@ -41,7 +41,6 @@ TimePage::TimePage(QWidget* parent) : QWidget(parent) {
   layout->addWidget(Chart4, 1);
   layout->addWidget(sbTime);
   Chart4->setDepthPercent(kFirstDepth);
-  doFileTimes(StatisticsRecord());
 }
 
 void TimePage::doFileTimes(const StatisticsRecord& record) {
