@@ -177,6 +177,12 @@ TEST_F(StatsWindowTest, TheTypesPieShowsTheTwelveLargestExtensionsWithTheirShare
   EXPECT_EQ(pie->slices()[5]->label(), QStringLiteral("Other 10 %"));  // 2 + 3 + 4 thousand, after .E09's 9
   EXPECT_FALSE(window.typesPage->btSort->isVisible());
 
+  // A click on the pie turns it, a second click stops it.
+  Q_EMIT window.typesPage->chartPie->clicked();
+  EXPECT_TRUE(window.typesPage->spinning());
+  Q_EMIT window.typesPage->chartPie->clicked();
+  EXPECT_FALSE(window.typesPage->spinning());
+
   window.typesPage->rgTypes[0]->click();
   window.show();
   showPage(kTypesPage);

@@ -70,7 +70,9 @@ QString chartTitlePrefix(DateKind kind) {
   return QStringLiteral("Modified Date");
 }
 
-std::vector<ChartPoint> shareBars(const std::array<qint64, 4>& values, Rgb colour) {
+using AttributeValues = std::array<qint64, kAttributeRows>;
+
+std::vector<ChartPoint> shareBars(const AttributeValues& values, Rgb colour) {
   const qint64 sum = std::accumulate(values.begin(), values.end(), qint64(0));
   std::vector<ChartPoint> bars;
   if (sum <= 0) return bars;
@@ -164,14 +166,14 @@ ChartData combinedChart(const StatisticsRecord& record, bool bySize) {
 }
 
 AttributeView attributeView(const StatisticsRecord& record) {
-  const std::array<qint64, 4> counts{record.hiddenCount, record.readOnlyCount, record.systemCount, record.archiveCount};
-  const std::array<qint64, 4> bytes{record.hiddenBytes, record.readOnlyBytes, record.systemBytes, record.archiveBytes};
+  const AttributeValues counts{record.hiddenCount, record.readOnlyCount, record.systemCount, record.archiveCount};
+  const AttributeValues bytes{record.hiddenBytes, record.readOnlyBytes, record.systemBytes, record.archiveBytes};
   AttributeView view;
   for (size_t row = 0; row < counts.size(); ++row) {
     view.counts[row] = formatThousands(counts[row]);
     view.bytes[row] = bytesText(bytes[row]);
   }
-  const auto bottomUp = [](std::array<qint64, 4> values) {
+  const auto bottomUp = [](AttributeValues values) {
     std::reverse(values.begin(), values.end());
     return values;
   };

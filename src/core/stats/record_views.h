@@ -37,9 +37,10 @@ ChartData combinedChart(const StatisticsRecord& record, bool bySize);
 
 // The Attribute page: figures top to bottom Hidden, Read-only, System, Archive; the bars
 // bottom to top (Archive first) so each stands beside its row.
+inline constexpr size_t kAttributeRows = 4;
 struct AttributeView {
-  std::array<QString, 4> counts;
-  std::array<QString, 4> bytes;
+  std::array<QString, kAttributeRows> counts;
+  std::array<QString, kAttributeRows> bytes;
   std::vector<ChartPoint> shareOfFiles;  // red, percent of the summed counts; none when 0
   std::vector<ChartPoint> shareOfSize;   // blue, percent of the summed bytes; none when 0
 };

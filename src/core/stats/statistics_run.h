@@ -60,7 +60,6 @@ class StatisticsRun {
 
   const StatisticsRecord& record() const { return record_; }
   const TypeFilter& filter() const { return filter_; }
-  int entryCount() const { return int(pickList1_.size()); }
   bool overhangEnabled() const { return pickList1_.size() == 1; }
   qint64 clusterSize() const { return clusterSize_; }
   const QString& currentDrive() const { return currentDrive_; }

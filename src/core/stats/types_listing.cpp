@@ -11,6 +11,7 @@ namespace tessaly {
 namespace {
 
 constexpr int kPieSlices = 12;
+constexpr int kColumnWidths[] = {80, 219, 120, 75, 82};
 constexpr double kOtherBelowPercent = 5.0;
 
 QString amount(double value) { return formatThousandsFloat(value); }
@@ -90,7 +91,7 @@ ResultTable TypesListing::table() const {
                     QStringLiteral("# Files"), QStringLiteral("Avg File Size")};
   table.alignment = {CellAlignment::Left, CellAlignment::Left, CellAlignment::Right, CellAlignment::Right,
                      CellAlignment::Right};
-  table.columnWidths = {80, 219, 120, 75, 82};
+  table.columnWidths = {std::begin(kColumnWidths), std::end(kColumnWidths)};
   table.rows.reserve(rows_.size() + 1);
   qint64 bytes = 0;
   qint64 count = 0;

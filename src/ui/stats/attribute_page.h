@@ -3,13 +3,13 @@
 #include <QWidget>
 #include <array>
 
+#include "core/stats/record_views.h"
+
 class QLabel;
 
 namespace tessaly {
 
 class StatChartView;
-struct AttributeView;
-struct StatisticsRecord;
 
 // The Attribute page: files and bytes with each attribute, and their shares as bars.
 class AttributePage final : public QWidget {
@@ -20,8 +20,8 @@ class AttributePage final : public QWidget {
   void doFileAttrs(const StatisticsRecord& record);
 
   // Top to bottom: Hidden, Read-only, System, Archive.
-  std::array<QLabel*, 4> counts;  // lblNHidden, lblNReadOnly, lblNSystem, lblNArchive
-  std::array<QLabel*, 4> sizes;   // lblSzHidden, lblSzReadOnly, lblSzSystem, lblSzArchive
+  std::array<QLabel*, kAttributeRows> counts;  // lblNHidden, lblNReadOnly, lblNSystem, lblNArchive
+  std::array<QLabel*, kAttributeRows> sizes;  // lblSzHidden, lblSzReadOnly, lblSzSystem, lblSzArchive
   StatChartView* chartFiles;      // "% of total # files"
   StatChartView* chartSize;       // "% of total size"
 

@@ -22,6 +22,8 @@ namespace {
 
 constexpr qreal kBarWidth = 0.7;
 constexpr qreal kBareBarWidth = 0.45;
+// Bare bars leave this much of the value range beyond the longest bar for its mark.
+constexpr qreal kRoomForMarks = 1.6;
 constexpr qreal kSideBySideWidth = 0.8;
 constexpr qreal kPullOut = 0.1;
 constexpr int kValueTicks = 5;
@@ -29,6 +31,7 @@ constexpr int kPercentDecimals = 1;
 constexpr int kFullTurn = 360;
 constexpr qreal kLastHalfHour = 47.9583;
 constexpr int kSlotsPerHour = 2;
+constexpr int kUpright = -90;  // degrees: labels read from the bottom up
 constexpr qreal kHalfCategory = 0.5;
 constexpr int kChartMargin = 4;
 // Charts are small pages of a small window: their texts are small too.
@@ -198,7 +201,7 @@ void showBareBars(StatChartView& view, const std::vector<ChartPoint>& bars, cons
   series->append(set);
   auto* values = new QValueAxis;
   // Room for the marks beyond the longest bar.
-  values->setRange(0, std::max(largestValue(bars), 1.0) * 1.6);
+  values->setRange(0, std::max(largestValue(bars), 1.0) * kRoomForMarks);
   values->setVisible(false);
   QCategoryAxis* categories = barLabels(QStringList(qsizetype(bars.size()), QString()));
   categories->setVisible(false);
@@ -288,7 +291,7 @@ void showLines(StatChartView& view, const ChartData& data, const std::vector<boo
   auto* slots = new QCategoryAxis;
   slots->setLabelsPosition(QCategoryAxis::AxisLabelsPositionOnValue);
   slots->setRange(0, kLastHalfHour);
-  slots->setLabelsAngle(-90);
+  slots->setLabelsAngle(kUpright);
   slots->setTitleText(bottomTitle);
   useSmallLabels(slots);
   // Every hour's label: all 48 half-hours do not fit side by side.

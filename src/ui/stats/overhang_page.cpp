@@ -16,8 +16,14 @@ namespace {
 
 constexpr int kTitlePoints = 12;
 constexpr int kArrowWidth = 28;
+constexpr int kClusterColumn = 2;
 constexpr int kArrowColumn = 3;
 constexpr int kPercentColumn = 4;
+constexpr int kWastedColumn = 5;
+constexpr int kRowGap = 2;
+// The arrow's shape, as shares of its box.
+constexpr qreal kShaftHalfWidth = 0.25;
+constexpr qreal kHeadLength = 0.45;
 const QColor kArrowColour(255, 0, 0);
 
 // The red arrow pointing left at the cluster size the drive uses.
@@ -31,8 +37,8 @@ class ArrowMark final : public QWidget {
     painter.setRenderHint(QPainter::Antialiasing);
     const QRectF area = QRectF(rect()).adjusted(2, 2, -2, -2);
     const qreal middle = area.center().y();
-    const qreal shaft = area.height() / 4;
-    const qreal head = area.left() + area.width() * 0.45;
+    const qreal shaft = area.height() * kShaftHalfWidth;
+    const qreal head = area.left() + area.width() * kHeadLength;
     QPainterPath arrow;
     arrow.moveTo(area.left(), middle);
     arrow.lineTo(head, area.top());
@@ -76,7 +82,7 @@ OverhangPage::OverhangPage(QWidget* parent) : QWidget(parent) {
   const char* const clusters[] = {"4K", "8K", "16K", "32K", "64K"};
   auto* table = new QGridLayout;
   table_ = table;
-  table->setVerticalSpacing(2);
+  table->setVerticalSpacing(kRowGap);
   for (int column = 0; column < int(std::size(headings)); ++column) {
     auto* heading = new QLabel(QString::fromLatin1(headings[column]), this);
     QFont bold = heading->font();
@@ -88,12 +94,11 @@ OverhangPage::OverhangPage(QWidget* parent) : QWidget(parent) {
     const int gridRow = int(row) + 1;
     table->addWidget(new QLabel(QString::fromLatin1(partitions[row]), this), gridRow, 0);
     table->addWidget(new QLabel(QString::fromLatin1(fat32[row]), this), gridRow, 1);
-    clusterLabels[row] = new QLabel(QString::fromLatin1(clusters[row]), this);
-    table->addWidget(clusterLabels[row], gridRow, 2);
+    table->addWidget(new QLabel(QString::fromLatin1(clusters[row]), this), gridRow, kClusterColumn);
     lblOver[row] = new QLabel(this);
     lblOver[row]->setObjectName(QStringLiteral("lblOver%1").arg(row + 1));
     lblOver[row]->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    table->addWidget(lblOver[row], gridRow, 5);
+    table->addWidget(lblOver[row], gridRow, kWastedColumn);
   }
   imArrow = new ArrowMark(this);
   imArrow->hide();

@@ -24,7 +24,6 @@ class OverhangPage final : public QWidget {
   bool arrowShown() const;
 
   std::array<QLabel*, kClusterSizes.size()> lblOver;
-  std::array<QLabel*, kClusterSizes.size()> clusterLabels;  // "4K" ... "64K"
   QWidget* imArrow;
   StatChartView* chartWaste;
   QWidget* pnlOverhang;

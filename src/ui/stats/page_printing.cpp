@@ -20,6 +20,7 @@ constexpr int kTitlePoints = 12;
 constexpr qreal kLineSpacing = 1.3;
 constexpr qreal kScreenDpi = 96;
 constexpr int kImageResolution = 3;
+constexpr qreal kCellInset = 0.25;  // of a row's height, between a cell's edge and its text
 
 QRectF pageRect(QPrinter& printer) {
   const QRect paint = printer.pageLayout().paintRectPixels(printer.resolution());
@@ -110,7 +111,7 @@ void printGridPages(QPrinter& printer, const ResultTable& grid, const QFont& fon
     tableWidth = page.width();
   }
   const qreal rowHeight = QFontMetricsF(font, &printer).height() * kLineSpacing;
-  const qreal cellInset = rowHeight / 4;
+  const qreal cellInset = rowHeight * kCellInset;
   // Headings stand at the left of their columns, as on screen; cells as their column says.
   const auto drawRow = [&](const QStringList& cells, qreal left, qreal top, std::optional<Qt::Alignment> alignment) {
     for (int column = 0; column < grid.columnCount(); ++column) {

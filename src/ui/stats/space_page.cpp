@@ -25,6 +25,9 @@ constexpr int kAngleLargeStep = 5;
 constexpr int kPiesPerRow[] = {5, 3, 3};
 constexpr int kLegendSquare = 12;
 constexpr int kDrivePanelWidth = 170;
+// The drive pies take three quarters of the width, the total pie the rest.
+constexpr int kDrivePiesShare = 3;
+constexpr int kTotalPieShare = 1;
 
 QWidget* legendSquare(Rgb colour, QWidget* parent) {
   auto* square = new QLabel(parent);
@@ -132,8 +135,8 @@ QWidget* SpacePage::piePanel() {
   total->addWidget(pieTotal, 1);
   total->addLayout(legend);
   auto* pies = new QHBoxLayout;
-  pies->addLayout(grid, 3);
-  pies->addLayout(total, 1);
+  pies->addLayout(grid, kDrivePiesShare);
+  pies->addLayout(total, kTotalPieShare);
   auto* layout = new QVBoxLayout(pieArea_);
   layout->setContentsMargins(0, 0, 0, 0);
   layout->addLayout(pies, 1);

@@ -35,6 +35,7 @@ namespace {
 constexpr QSize kClientSize(630, 434);
 const QColor kActiveTabColour(255, 0, 0);
 constexpr int kTabPoints = 8;
+constexpr int kEdge = 4;
 const QString kStatisticsTopic = QStringLiteral("statistics.html");
 
 const char* const kAccessInformation =
@@ -102,7 +103,7 @@ TfrmStatistics::TfrmStatistics(QWidget* parent, StatisticsPicker picker, ChartPr
   statusBar->addWidget(StatusBar1, 1);
 
   auto* layout = new QVBoxLayout(this);
-  layout->setContentsMargins(4, 4, 4, 0);
+  layout->setContentsMargins(kEdge, kEdge, kEdge, 0);  // the status bar runs to the bottom edge
   layout->addWidget(OvcNotebook1, 1);
   layout->addWidget(buttonRow());
   layout->addWidget(statusBar);

@@ -44,8 +44,7 @@ TimePage::TimePage(QWidget* parent) : QWidget(parent) {
 }
 
 void TimePage::doFileTimes(const StatisticsRecord& record) {
-  accessShown_ = accessTimeShown(record);
-  showLines(*Chart4, timeChart(record), {accessShown_, true, true},
+  showLines(*Chart4, timeChart(record), {accessTimeShown(record), true, true},
             QStringLiteral("Time of day file was accessed/modified/created"), QStringLiteral("Numer of files"));
 }
 

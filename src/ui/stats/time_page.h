@@ -19,16 +19,12 @@ class TimePage final : public QWidget {
   explicit TimePage(QWidget* parent);
 
   void doFileTimes(const StatisticsRecord& record);
-  bool accessLineShown() const { return accessShown_; }
   void showInformation() const;
 
   StatChartView* Chart4;
   ChartToolbar* toolbar;
   QScrollBar* sbTime;
   QPushButton* btInfo;
-
- private:
-  bool accessShown_ = false;
 };
 
 }  // namespace tessaly

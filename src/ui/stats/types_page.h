@@ -40,7 +40,6 @@ class TypesPage final : public QWidget {
   void toggleSpin();
   bool spinning() const { return spin_.isActive(); }
 
-  const TypesListing& listing() const { return listing_; }
   const ResultTable& table() const;
 
   std::array<QRadioButton*, 4> rgTypes;  // "Listing", "Pie by Size", "Pie by # Files", "Pie by Average Size"
