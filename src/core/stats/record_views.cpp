@@ -58,16 +58,27 @@ ChartSeries ageSeries(const AgeArrays& ages, bool bySize, const QString& title, 
   return series;
 }
 
-QString chartTitlePrefix(DateKind kind) {
+// The names of a date: the grid's title, the start of the chart's title, the combined series.
+struct DateNames {
+  const char* grid;
+  const char* chart;
+  const char* series;
+};
+
+DateNames namesOf(DateKind kind) {
   switch (kind) {
     case DateKind::Accessed:
-      return QStringLiteral("Access Date");
+      return {"Accessed Date", "Access Date", "Accessed"};
     case DateKind::Created:
-      return QStringLiteral("Created Date");
+      return {"Created Date", "Created Date", "Created"};
     case DateKind::Modified:
       break;
   }
-  return QStringLiteral("Modified Date");
+  return {"Modified Date", "Modified Date", "Modified"};
+}
+
+ChartSeries combinedSeries(const StatisticsRecord& record, DateKind kind, bool bySize, Rgb colour) {
+  return ageSeries(ageArrays(record, kind), bySize, QString::fromLatin1(namesOf(kind).series), colour);
 }
 
 using AttributeValues = std::array<qint64, kAttributeRows>;
@@ -112,17 +123,7 @@ ChartData sizesChart(const StatisticsRecord& record, bool bySize) {
   return chart;
 }
 
-QString dateGridTitle(DateKind kind) {
-  switch (kind) {
-    case DateKind::Accessed:
-      return QStringLiteral("Accessed Date");
-    case DateKind::Created:
-      return QStringLiteral("Created Date");
-    case DateKind::Modified:
-      break;
-  }
-  return QStringLiteral("Modified Date");
-}
+QString dateGridTitle(DateKind kind) { return QString::fromLatin1(namesOf(kind).grid); }
 
 ResultTable dateGrid(const StatisticsRecord& record, DateKind kind) {
   ResultTable table = listingGrid({dateGridTitle(kind), QStringLiteral("Total file size"), QStringLiteral("Number of files")},
@@ -136,7 +137,7 @@ ResultTable dateGrid(const StatisticsRecord& record, DateKind kind) {
 }
 
 ChartData dateChart(const StatisticsRecord& record, DateKind kind, bool bySize) {
-  const QString title = chartTitlePrefix(kind) +
+  const QString title = QString::fromLatin1(namesOf(kind).chart) +
                         (bySize ? QStringLiteral(" (file sizes in MB)") : QStringLiteral(" (Number of files)"));
   return {title, {ageSeries(ageArrays(record, kind), bySize, title, std::nullopt)}};
 }
@@ -160,9 +161,9 @@ ResultTable combinedGrid(const StatisticsRecord& record) {
 
 ChartData combinedChart(const StatisticsRecord& record, bool bySize) {
   return {QStringLiteral("Combination Access/Created/Modified Chart"),
-          {ageSeries(ageArrays(record, DateKind::Modified), bySize, QStringLiteral("Modified"), kRed),
-           ageSeries(ageArrays(record, DateKind::Created), bySize, QStringLiteral("Created"), kLime),
-           ageSeries(ageArrays(record, DateKind::Accessed), bySize, QStringLiteral("Accessed"), kBlue)}};
+          {combinedSeries(record, DateKind::Modified, bySize, kRed),
+           combinedSeries(record, DateKind::Created, bySize, kLime),
+           combinedSeries(record, DateKind::Accessed, bySize, kBlue)}};
 }
 
 AttributeView attributeView(const StatisticsRecord& record) {

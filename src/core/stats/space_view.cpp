@@ -16,7 +16,6 @@ constexpr double kMegabyteShownFrom = 10000.0;
 constexpr double kLowSpacePercent = 5.0;
 constexpr int kDrivePieTurn = 4;
 constexpr int kTotalPieTurn = 2;
-constexpr int kFullTurn = 360;
 
 struct Space {
   double free = 0;

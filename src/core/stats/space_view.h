@@ -46,6 +46,9 @@ struct SpacePies {
 };
 
 inline constexpr int kDrivePies = 11;
+// Pie angles run from 0 to one full turn; the chart animations tick every 50 ms.
+inline constexpr int kFullTurn = 360;
+inline constexpr int kAnimationTickMs = 50;
 
 // A pie for each ready drive of the list, checked or not, up to eleven, and the total of
 // those drives.

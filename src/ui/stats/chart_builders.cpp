@@ -28,7 +28,6 @@ constexpr qreal kSideBySideWidth = 0.8;
 constexpr qreal kPullOut = 0.1;
 constexpr int kValueTicks = 5;
 constexpr int kPercentDecimals = 1;
-constexpr int kFullTurn = 360;
 constexpr qreal kLastHalfHour = 47.9583;
 constexpr int kSlotsPerHour = 2;
 constexpr int kUpright = -90;  // degrees: labels read from the bottom up

@@ -18,9 +18,7 @@
 namespace tessaly {
 namespace {
 
-constexpr int kTickMs = 50;
 constexpr int kFlatDepth = 1;
-constexpr int kFullTurn = 360;
 constexpr int kAngleLargeStep = 5;
 constexpr int kPiesPerRow[] = {5, 3, 3};
 constexpr int kLegendSquare = 12;
@@ -62,8 +60,8 @@ SpacePage::SpacePage(QWidget* parent) : QWidget(parent) {
   layout->addWidget(views_, 1);
   layout->addWidget(figures());
 
-  Timer1.setInterval(kTickMs);
-  Timer2.setInterval(kTickMs);
+  Timer1.setInterval(kAnimationTickMs);
+  Timer2.setInterval(kAnimationTickMs);
   connect(&Timer1, &QTimer::timeout, this, &SpacePage::Timer1Timer);
   connect(&Timer2, &QTimer::timeout, this, &SpacePage::Timer2Timer);
   setFiguresShown(false);

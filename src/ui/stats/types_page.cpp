@@ -9,6 +9,7 @@
 #include <QStackedWidget>
 #include <QVBoxLayout>
 
+#include "core/stats/space_view.h"
 #include "ui/common/wait_cursor.h"
 #include "ui/grid/grid_model.h"
 #include "ui/grid/grid_view.h"
@@ -19,9 +20,7 @@
 namespace tessaly {
 namespace {
 
-constexpr int kTickMs = 50;
 constexpr int kSpinDegrees = 2;
-constexpr int kFullTurn = 360;
 
 }  // namespace
 
@@ -71,7 +70,7 @@ TypesPage::TypesPage(QWidget* parent) : QWidget(parent) {
   ScrollBar2->setToolTip(QStringLiteral("Turn the pie"));
   connect(ScrollBar2, &QScrollBar::valueChanged, this, [this](int angle) { turnPie(*chartPie, angle); });
   connect(chartPie, &StatChartView::clicked, this, &TypesPage::toggleSpin);
-  spin_.setInterval(kTickMs);
+  spin_.setInterval(kAnimationTickMs);
   connect(&spin_, &QTimer::timeout, this,
           [this] { ScrollBar2->setValue((ScrollBar2->value() + kSpinDegrees) % kFullTurn); });
   auto* pieLayout = new QVBoxLayout(pieArea_);
