@@ -139,13 +139,15 @@ TEST_F(SpacePageTest, TwelveReadyDrivesGetElevenPiesThatTurnOnlyTheTotalOne) {
 
 TEST_F(SpacePageTest, WithFewDrivesEveryPieTurnsTogetherAndAClickStopsThem) {
   drives.add(QStringLiteral("/data"), platform::DriveKind::Fixed, {}, 1e9, 3e9);
+  drives.add(QStringLiteral("/zero"), platform::DriveKind::RamDisk, {}, 0, 0);
   window.show();
-  listDrives({{QStringLiteral("/"), true}, {QStringLiteral("/data"), false}});
+  listDrives({{QStringLiteral("/"), true}, {QStringLiteral("/data"), false}, {QStringLiteral("/zero"), false}});
   space().rgSpace1->click();
+  EXPECT_EQ(space().pies[2]->chart()->title(), QStringLiteral("/zero  0.0% free"));
   EXPECT_TRUE(space().Timer1.isActive());
   space().Timer1Timer();
   space().Timer1Timer();
-  EXPECT_EQ(space().pieAngles().drives, (std::vector<int>{8, 8}));
+  EXPECT_EQ(space().pieAngles().drives, (std::vector<int>{8, 8, 8}));
   EXPECT_EQ(space().pieAngles().total, 8);
   EXPECT_EQ(space().ScrollBar1->value(), 8);
   EXPECT_FALSE(space().ScrollBar1->isVisible());

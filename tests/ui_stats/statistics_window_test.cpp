@@ -183,6 +183,26 @@ TEST_F(StatsWindowTest, TheCloseBoxDuringAWalkAbortsAndCloseAfterwardsHidesKeepi
   EXPECT_EQ(window.typesPage->model->table().rows.back().cells.value(3), QStringLiteral("5"));
 }
 
+TEST_F(StatsWindowTest, AWalkStopsWhenTheMainWindowCloses) {
+  for (int i = 0; i < 5; ++i) tree.file(QStringLiteral("f%1").arg(i), 10, 'f');
+  QWidget main;
+  TfrmStatistics owned(&main, [this](QWidget*) { return choice; });
+  struct CloseMain final : WalkPacer {
+    explicit CloseMain(QWidget& main) : main(main) {}
+    void pump() override {
+      if (++pumps == 1) main.close();
+    }
+    QWidget& main;
+    int pumps = 0;
+  } closeMain(main);
+  owned.setWalkPacer(&closeMain);
+  choice = StatisticsChoice{{root(QString(), QStringLiteral("tree"))}, TypeFilter()};
+  owned.btOKClick();
+  ASSERT_NE(owned.lastRun(), nullptr);
+  EXPECT_TRUE(owned.lastRun()->scanAborted());
+  EXPECT_LT(owned.lastRun()->record().filesProcessed, 5);
+}
+
 class DeletedPageTest : public StatsWindowTest {
  protected:
   QStringList boxes() const {

@@ -95,6 +95,8 @@ TfrmStatistics::TfrmStatistics(QWidget* parent, StatisticsPicker picker, ChartPr
   pnlNotYet = new NotYetPanel(OvcNotebook1);
   connect(pnlNotYet->btAbort, &QPushButton::clicked, this, &TfrmStatistics::btAbortClick);
   OvcNotebook1->installEventFilter(this);
+  // The program ends with the main window: a walk still running stops with it.
+  if (parent) parent->installEventFilter(this);
 
   auto* statusBar = new QStatusBar(this);
   statusBar->setSizeGripEnabled(false);
@@ -223,6 +225,7 @@ void TfrmStatistics::placeNotYetPanel() {
 
 bool TfrmStatistics::eventFilter(QObject* watched, QEvent* event) {
   if (watched == OvcNotebook1 && event->type() == QEvent::Resize) placeNotYetPanel();
+  if (watched == parentWidget() && event->type() == QEvent::Close) btAbortClick();
   return QDialog::eventFilter(watched, event);
 }
 
