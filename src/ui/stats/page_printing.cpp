@@ -89,9 +89,9 @@ void printWindowImage(QPrinter& printer, QWidget& window, const PageFurniture& f
 void printChart(QPrinter& printer, StatChartView& chart, const PageFurniture& furniture) {
   QPainter painter(&printer);
   const QRectF body = drawFurniture(painter, pageRect(printer), furniture, 1);
-  paintScaled(painter, body, chart.size(), [&chart](QPainter& scaled) {
-    chart.renderChart(scaled, QRectF(QPointF(0, 0), chart.size()));
-  });
+  // The chart keeps its on-screen proportions, as wide as the page.
+  const QSizeF shape = QSizeF(chart.size()).scaled(body.size(), Qt::KeepAspectRatio);
+  chart.renderChart(painter, QRectF(QPointF(body.left() + (body.width() - shape.width()) / 2, body.top()), shape));
 }
 
 void printGridPages(QPrinter& printer, const ResultTable& grid, const QFont& font, const PageFurniture& furniture) {

@@ -1,5 +1,7 @@
 #include "ui/stats/stat_chart_view.h"
 
+#include <QGraphicsLayout>
+#include <QGraphicsScene>
 #include <QMouseEvent>
 #include <QPainterPath>
 
@@ -12,6 +14,8 @@ constexpr qreal kFaceDarker = 140;      // QColor::darker factor of the side fac
 constexpr qreal kTopLighter = 115;      // QColor::lighter factor of the top faces
 constexpr qreal kMarkPadding = 2;
 constexpr int kMarkPoints = 7;
+// A printed chart is laid out this wide (in the screen's pixels) before it is scaled to paper.
+constexpr qreal kPrintWidth = 720;
 constexpr qreal kMarkGap = 4;
 const QColor kMarkBackground(255, 255, 225);  // the pale yellow of hint boxes
 
@@ -62,21 +66,41 @@ void StatChartView::applyDepthMargins() {
 }
 
 void StatChartView::renderChart(QPainter& painter, const QRectF& target) {
-  render(&painter, target, QRect(), Qt::KeepAspectRatio);
+  // Laid out again at a page's proportions and a size where the legend and the labels have
+  // room, then scaled into the target; the chart on screen is laid out back as it was.
+  const QSizeF shown = chart()->size();
+  const QSizeF paper = target.size().scaled(QSizeF(kPrintWidth, kPrintWidth), Qt::KeepAspectRatio);
+  chart()->resize(paper);
+  chart()->layout()->activate();
+  applyDepthMargins();
+  chart()->layout()->activate();
+  painter.save();
+  painter.translate(target.topLeft());
+  painter.scale(target.width() / paper.width(), target.height() / paper.height());
+  scene()->render(&painter, QRectF(QPointF(), paper), QRectF(chart()->pos(), paper));
+  painter.translate(-chart()->pos());
+  paintOverlay(painter);
+  painter.restore();
+  chart()->resize(shown);
+  applyDepthMargins();
 }
 
 void StatChartView::drawForeground(QPainter* painter, const QRectF& rect) {
   QChartView::drawForeground(painter, rect);
+  paintOverlay(*painter);
+}
+
+void StatChartView::paintOverlay(QPainter& painter) {
   if (!overlay_.series || !overlay_.series->chart()) return;
-  painter->save();
-  painter->setRenderHint(QPainter::Antialiasing);
+  painter.save();
+  painter.setRenderHint(QPainter::Antialiasing);
   // Chart positions are the chart item's; the item may not sit at the scene's origin.
-  painter->translate(chart()->pos());
+  painter.translate(chart()->pos());
   const QPointF depth = depthOffset();
-  drawLines(*painter, depth);
-  drawBars(*painter, depth);
-  drawMarks(*painter, depth);
-  painter->restore();
+  drawLines(painter, depth);
+  drawBars(painter, depth);
+  drawMarks(painter, depth);
+  painter.restore();
 }
 
 void StatChartView::drawBars(QPainter& painter, const QPointF& depth) {

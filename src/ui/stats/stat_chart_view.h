@@ -55,7 +55,8 @@ class StatChartView final : public QChartView {
   // The face colour behind the chart, white on paper; an invalid colour is the window's face.
   void setFaceColour(const QColor& colour);
 
-  // Draws the chart and its overlay into the rectangle (a printer page, an image).
+  // Draws the chart and its overlay into the rectangle (a printer page, an image), laid out
+  // for the rectangle's proportions.
   void renderChart(QPainter& painter, const QRectF& target);
 
  Q_SIGNALS:
@@ -67,6 +68,7 @@ class StatChartView final : public QChartView {
 
  private:
   QPointF depthOffset() const;
+  void paintOverlay(QPainter& painter);
   void applyDepthMargins();
   void drawBars(QPainter& painter, const QPointF& depth);
   void drawLines(QPainter& painter, const QPointF& depth);
