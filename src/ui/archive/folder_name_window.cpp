@@ -2,6 +2,7 @@
 #include "ui/common/dialog_widgets.h"
 
 #include <QHBoxLayout>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QVBoxLayout>
@@ -12,6 +13,9 @@ TfrmGetFolderName::TfrmGetFolderName(QWidget* parent) : QDialog(parent) {
   setObjectName(QStringLiteral("frmGetFolderName"));
   auto* layout = new QVBoxLayout(this);
   Edit1 = new QLineEdit(this);
+  auto* caption = new QLabel(QStringLiteral("&Name of the new folder:"), this);
+  caption->setBuddy(Edit1);
+  layout->addWidget(caption);
   layout->addWidget(Edit1);
   QHBoxLayout* buttons = okCancelRow(this, &btOK, &btCancel);
   layout->addLayout(buttons);
