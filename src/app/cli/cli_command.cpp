@@ -2,6 +2,8 @@
 
 #include <cstdio>
 
+#include "platform/host_path.h"
+
 namespace tessaly::cli {
 namespace {
 
@@ -20,12 +22,12 @@ bool registerCommand(CliCommand command) {
 const std::vector<CliCommand>& commands() { return registry(); }
 
 int fail(const QString& message) {
-  std::fputs(message.toUtf8().constData(), stderr);
+  std::fputs(platform::encodePath(message).constData(), stderr);
   std::fputc('\n', stderr);
   return 2;
 }
 
-void printOut(const QString& text) { std::fputs(text.toUtf8().constData(), stdout); }
+void printOut(const QString& text) { std::fputs(platform::encodePath(text).constData(), stdout); }  // names as their bytes
 
 MessagesToStderr::MessagesToStderr() { setDialogs(this); }
 MessagesToStderr::~MessagesToStderr() { setDialogs(nullptr); }
