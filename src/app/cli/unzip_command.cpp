@@ -8,7 +8,7 @@
 namespace tessaly::cli {
 namespace {
 
-const QString kUsage = QStringLiteral("unzip ARCHIVE DESTINATION | unzip --list ARCHIVE");
+const QString kUsage = QStringLiteral("unzip ARCHIVE DESTINATION [--list]");
 
 // Failures become lines on stderr, as the window shows them in boxes; no password is asked.
 class ScriptExtraction final : public ExtractionObserver {
@@ -22,16 +22,18 @@ class ScriptExtraction final : public ExtractionObserver {
   QString archiveName_;
 };
 
-int runUnzip(const QStringList& arguments) {
-  QCommandLineParser parser;
-  const QCommandLineOption list(QStringLiteral("list"), QStringLiteral("Only list the entries, one a line."));
-  parser.addOption(list);
-  parser.addPositionalArgument(QStringLiteral("ARCHIVE"), QStringLiteral("An archive the program made."));
-  parser.addPositionalArgument(QStringLiteral("DESTINATION"), QStringLiteral("The folder the files are restored into."));
-  const bool parsed = parser.parse(QStringList{QStringLiteral("unzip")} + arguments);
+const QString kListOption = QStringLiteral("list");
+
+void declareOptions(QCommandLineParser& parser) {
+  parser.addOption(QCommandLineOption(
+      kListOption, QStringLiteral("List the entries, one a line, instead of restoring them; DESTINATION may be left out.")));
+}
+
+int runUnzip(const QCommandLineParser& parser) {
   const QStringList positional = parser.positionalArguments();
-  const bool listing = parser.isSet(list);
-  if (!parsed || positional.size() != (listing ? 1 : 2)) return fail(QStringLiteral("Usage: tessaly-cli ") + kUsage);
+  const bool listing = parser.isSet(kListOption);
+  if (positional.size() != 2 && !(listing && positional.size() == 1))
+    return failUsage(QStringLiteral("An archive and a destination folder."), kUsage);
 
   const QString archivePath = platform::absolutePath(positional[0]);
   ZipReader reader;
@@ -53,7 +55,7 @@ int runUnzip(const QStringList& arguments) {
 const bool registered = registerCommand(
     {QStringLiteral("unzip"), kUsage,
      QStringLiteral("restore an archive's files below DESTINATION (\"/\" puts them back where they were), or list its entries"),
-     runUnzip});
+     declareOptions, runUnzip});
 
 }  // namespace
 }  // namespace tessaly::cli

@@ -1,7 +1,6 @@
 #include "ui/archive/unzip_window.h"
 
 #include <QApplication>
-#include <QElapsedTimer>
 #include <QFileIconProvider>
 #include <QFileSystemWatcher>
 #include <QGridLayout>
@@ -20,6 +19,7 @@
 #include "platform/host_path.h"
 #include "ui/archive/folder_picker.h"
 #include "ui/archive/zip_directory_window.h"
+#include "ui/common/event_pump.h"
 #include "ui/common/wait_cursor.h"
 
 namespace tessaly {
@@ -67,18 +67,12 @@ void fillTree(QStandardItemModel* model, const QStringList& entries) {
 // The engine's questions and reports during one extraction, answered by the window.
 class TfrmUnZipIt::Feedback final : public ExtractionObserver {
  public:
-  Feedback(TfrmUnZipIt& window, QString archiveName) : window_(window), archiveName_(std::move(archiveName)) {
-    sinceEventsRan_.start();
-  }
+  Feedback(TfrmUnZipIt& window, QString archiveName) : window_(window), archiveName_(std::move(archiveName)) {}
 
   bool reportProgress(int percent) override {
     window_.Gauge1->setValue(percent);
     window_.Gauge1->setVisible(percent < kFullPercent);
-    // Repaints and Cancel stay live without an event round per entry.
-    if (sinceEventsRan_.elapsed() >= kEventInterval) {
-      QCoreApplication::processEvents();
-      sinceEventsRan_.restart();
-    }
+    eventPump_.letEventsRun();  // repaints and Cancel stay live
     return window_.cancelRequested_;
   }
   bool needPassword(QString* password) override {
@@ -88,10 +82,9 @@ class TfrmUnZipIt::Feedback final : public ExtractionObserver {
   void entryFailed(const EntryFailure& failure) override { showEntryFailure(archiveName_, failure); }
 
  private:
-  static constexpr qint64 kEventInterval = 10;
   TfrmUnZipIt& window_;
   QString archiveName_;
-  QElapsedTimer sinceEventsRan_;
+  EventPump eventPump_;
 };
 
 TfrmUnZipIt::TfrmUnZipIt(const QString& defaultZipPath, QWidget* parent)
