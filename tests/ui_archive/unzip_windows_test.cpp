@@ -7,11 +7,13 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QTest>
+#include <QTextBrowser>
 #include <QTimer>
 #include <QToolButton>
 
 #include "archive/zip_test_helpers.h"
 #include "core/archive/archive_settings.h"
+#include "support/keyboard_checks.h"
 #include "support/scripted_dialogs.h"
 #include "support/temp_tree.h"
 #include "ui/archive/folder_name_window.h"
@@ -19,6 +21,8 @@
 #include "ui/archive/unzip_window.h"
 #include "ui/archive/zip_directory_window.h"
 #include "ui/archive/zip_options_window.h"
+#include "ui/common/help_topic.h"
+#include "ui/common/help_window.h"
 
 namespace tessaly {
 namespace {
@@ -152,13 +156,17 @@ TEST(FolderLists, EnterAndSpaceOpenTheFolderUnderTheCursorAndShowItsPath) {
   ASSERT_TRUE(destination.FormShow());
   destination.show();
   destination.DLB->setFolder(tree.root());
-  for (FolderPicker* picker : {window.DirectoryListBox1, destination.DLB}) {
-    EXPECT_EQ(picker->lblFolder->text(), tree.root());
+  // The unzip window shows the folder under its drive list, the dialog in DirLabel.
+  const std::pair<FolderPicker*, QLabel*> lists[] = {{window.DirectoryListBox1, window.DirectoryListBox1->lblFolder},
+                                                     {destination.DLB, destination.DirLabel}};
+  for (const auto& [picker, shown] : lists) {
+    EXPECT_TRUE(shown->isVisible());
+    EXPECT_EQ(shown->text(), tree.root());
     const auto row = [picker](const QString& name) { return picker->folderList->findItems(name, Qt::MatchExactly).first(); };
     picker->folderList->setCurrentItem(row("first"));
     QTest::keyClick(picker->folderList, Qt::Key_Return);
     EXPECT_EQ(picker->folder(), tree.path("first"));
-    EXPECT_EQ(picker->lblFolder->text(), tree.path("first"));
+    EXPECT_EQ(shown->text(), tree.path("first"));
     picker->folderList->setCurrentItem(row("inner"));
     QTest::keyClick(picker->folderList, Qt::Key_Space);
     EXPECT_EQ(picker->folder(), tree.path("first/inner"));
@@ -301,6 +309,41 @@ TEST(UnZipIt, ExtractingOverExistingFilesLeavesThemAndNeverSaysFilesWereUnzipped
   QFile kept(destination + "/keep/a.txt");
   ASSERT_TRUE(kept.open(QIODevice::ReadOnly));
   EXPECT_EQ(kept.readAll(), "newer a");
+}
+
+TEST(UnzipWindows, EveryControlIsReachedWithTabEscapeClosesAndNoTextNamesWindowsOnlyThings) {
+  ScriptedDialogs dialogs;
+  TempTree tree;
+  craftArchive(tree.path("Drive-root-A.zip"), {{"a", "a"}});
+  TfrmUnZipIt window(tree.root());
+  window.show();
+  TfrmZipDirectory destination(tree.path("Drive-root-A.zip"));
+  ASSERT_TRUE(destination.FormShow());
+  destination.show();
+  TfrmGetFolderName names;
+  names.show();
+  for (QDialog* dialog : std::initializer_list<QDialog*>{&window, &destination, &names}) {
+    SCOPED_TRACE(dialog->objectName().toStdString());
+    testkit::expectKeyboardComplete(dialog);
+    EXPECT_EQ(testkit::windowsOnlyWords(testkit::windowTexts(dialog)), QStringList());
+    testkit::expectEscapeCloses(dialog);
+  }
+}
+
+TEST(UnzipWindows, F1OpensTheUnzipTopicOfTheManual) {
+  ScriptedDialogs dialogs;
+  TempTree tree;
+  TfrmUnZipIt window(tree.root());
+  window.show();
+  window.activateWindow();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+  QTest::keyClick(&window, Qt::Key_F1);
+  auto* help = window.findChild<TfrmHelp*>();
+  ASSERT_NE(help, nullptr);
+  EXPECT_EQ(help->browser()->source().fileName(), "unzip.html");
+  EXPECT_TRUE(help->browser()->toPlainText().contains("Restoring the files"));
+  TfrmZipDirectory destination(tree.path("Drive-root-A.zip"));
+  EXPECT_EQ(helpTopicOf(&destination), "unzip.html");
 }
 
 }  // namespace

@@ -1,5 +1,7 @@
 #include "ui/archive/folder_name_window.h"
 #include "ui/common/dialog_widgets.h"
+#include "ui/archive/archive_help.h"
+#include "ui/common/help_topic.h"
 
 #include <QHBoxLayout>
 #include <QLabel>
@@ -19,6 +21,7 @@ TfrmGetFolderName::TfrmGetFolderName(QWidget* parent) : QDialog(parent) {
   layout->addWidget(Edit1);
   QHBoxLayout* buttons = okCancelRow(this, &btOK, &btCancel);
   layout->addLayout(buttons);
+  setHelpTopic(this, kUnzipHelpPage);
   connect(btOK, &QPushButton::clicked, this, &QDialog::accept);
   connect(btCancel, &QPushButton::clicked, this, &QDialog::reject);
 }

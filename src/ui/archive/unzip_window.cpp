@@ -20,6 +20,8 @@
 #include "ui/archive/folder_picker.h"
 #include "ui/archive/zip_directory_window.h"
 #include "ui/common/event_pump.h"
+#include "ui/archive/archive_help.h"
+#include "ui/common/help_topic.h"
 #include "ui/common/wait_cursor.h"
 
 namespace tessaly {
@@ -140,6 +142,7 @@ TfrmUnZipIt::TfrmUnZipIt(const QString& defaultZipPath, QWidget* parent)
   bottom->addWidget(btClose);
   layout->addLayout(bottom, 1, 0, 1, 2);
   resize(760, 480);
+  setHelpTopic(this, kUnzipHelpPage);
 
   // An archive made while the window is open appears without leaving the folder.
   watcher_ = new QFileSystemWatcher(this);

@@ -15,6 +15,8 @@
 #include "ui/archive/folder_name_window.h"
 #include "ui/archive/folder_picker.h"
 #include "ui/common/dialog_widgets.h"
+#include "ui/archive/archive_help.h"
+#include "ui/common/help_topic.h"
 
 namespace tessaly {
 
@@ -30,6 +32,7 @@ TfrmZipDirectory::TfrmZipDirectory(const QString& archivePath, QWidget* parent) 
   layout->addWidget(DirLabel, 3, 0, 1, 2);
   DLB = new FolderPicker(this);
   DLB->folderList->setObjectName(QStringLiteral("DLB"));
+  DLB->lblFolder->hide();  // DirLabel above names the folder
   layout->addWidget(DLB, 4, 0);
   auto* buttons = new QVBoxLayout;
   Button1 = new QPushButton(QStringLiteral("OK"), this);
@@ -51,6 +54,7 @@ TfrmZipDirectory::TfrmZipDirectory(const QString& archivePath, QWidget* parent) 
   layout->setRowStretch(4, 1);
   layout->setColumnStretch(0, 1);
   resize(520, 480);
+  setHelpTopic(this, kUnzipHelpPage);
 
   connect(DLB, &FolderPicker::folderChanged, this, [this](const QString& folder) { DirLabel->setText(platform::displayPath(folder)); });
   connect(Button1, &QPushButton::clicked, this, &TfrmZipDirectory::Button1Click);
