@@ -46,6 +46,16 @@ QByteArray contentsOf(const QString& path) {
   return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
 }
 
+// Opens the archive and extracts all of it; a summary of nothing when it cannot be opened.
+ExtractionSummary extract(const QString& archivePath, const QString& destination, ExtractionObserver& observer) {
+  ZipReader reader;
+  if (!reader.open(archivePath, nullptr)) {
+    ADD_FAILURE() << "cannot open " << archivePath.toStdString();
+    return {};
+  }
+  return reader.extractAll(destination, observer);
+}
+
 TEST(ExtractionTarget, KeepsEveryEntryInsideTheDestination) {
   struct Case {
     QString entry, expected;
@@ -70,10 +80,8 @@ TEST(ZipReader, RefusesClimbingEntriesAndExtractsTheRest) {
   const QString archivePath = tree.path("crafted.zip");
   ASSERT_TRUE(craftArchive(archivePath, {{"../escaped.txt", "bad"}, {"inside/ok.txt", "good"}, {"a/../../b.txt", "bad"}}));
   const QString destination = tree.folder("dest");
-  ZipReader reader;
-  ASSERT_TRUE(reader.open(archivePath, nullptr));
   RecordingObserver observer;
-  const ExtractionSummary summary = reader.extractAll(destination, observer);
+  const ExtractionSummary summary = extract(archivePath, destination, observer);
   EXPECT_EQ(summary.extracted, 1);
   EXPECT_EQ(summary.refused, 2);
   EXPECT_EQ(observer.failed, (QStringList{"../escaped.txt", "a/../../b.txt"}));
@@ -92,10 +100,8 @@ TEST(ZipReader, NeverFollowsALinkInTheDestinationOutOfIt) {
   ASSERT_TRUE(QFile::link(outside + "/victim.txt", destination + "/planted.txt"));
   const QString archivePath = tree.path("a.zip");
   ASSERT_TRUE(craftArchive(archivePath, {{"home/ann/a.txt", "through the link"}, {"planted.txt", "through a file link"}}));
-  ZipReader reader;
-  ASSERT_TRUE(reader.open(archivePath, nullptr));
   RecordingObserver observer;
-  EXPECT_EQ(reader.extractAll(destination, observer).extracted, 0);
+  EXPECT_EQ(extract(archivePath, destination, observer).extracted, 0);
   EXPECT_EQ(observer.failed.size(), 2);
   EXPECT_TRUE(QDir(outside).entryList(QDir::AllEntries | QDir::NoDotAndDotDot).isEmpty());
 }
@@ -106,10 +112,8 @@ TEST(ZipReader, LeavesAnExistingFileAsItIsAndReportsTheEntry) {
   tree.file("dest/note.txt", "newer work");
   const QString archivePath = tree.path("a.zip");
   ASSERT_TRUE(craftArchive(archivePath, {{"note.txt", "archived"}}));
-  ZipReader reader;
-  ASSERT_TRUE(reader.open(archivePath, nullptr));
   RecordingObserver observer;
-  const ExtractionSummary summary = reader.extractAll(destination, observer);
+  const ExtractionSummary summary = extract(archivePath, destination, observer);
   EXPECT_EQ(observer.failed, QStringList{"note.txt"});
   EXPECT_EQ(summary.existing, 1);
   EXPECT_FALSE(summary.complete());
@@ -120,19 +124,13 @@ TEST(ZipReader, AsksForThePasswordOfAnEncryptedEntry) {
   TempTree tree;
   const QString archivePath = tree.path("locked.zip");
   ASSERT_TRUE(craftArchive(archivePath, {{"secret.txt", "hidden"}, {"more.txt", "also"}}, "sesame"));
-  {
-    ZipReader reader;
-    ASSERT_TRUE(reader.open(archivePath, nullptr));
-    RecordingObserver observer;
-    observer.passwords = {"sesame"};
-    EXPECT_EQ(reader.extractAll(tree.folder("right"), observer).extracted, 2);
-    EXPECT_EQ(observer.passwordQuestions, 1);
-    EXPECT_EQ(contentsOf(tree.path("right/secret.txt")), "hidden");
-  }
-  ZipReader reader;
-  ASSERT_TRUE(reader.open(archivePath, nullptr));
+  RecordingObserver observer;
+  observer.passwords = {"sesame"};
+  EXPECT_EQ(extract(archivePath, tree.folder("right"), observer).extracted, 2);
+  EXPECT_EQ(observer.passwordQuestions, 1);
+  EXPECT_EQ(contentsOf(tree.path("right/secret.txt")), "hidden");
   RecordingObserver refused;
-  EXPECT_EQ(reader.extractAll(tree.folder("none"), refused).failed, 2);
+  EXPECT_EQ(extract(archivePath, tree.folder("none"), refused).failed, 2);
   EXPECT_EQ(refused.failed, (QStringList{"secret.txt", "more.txt"}));
   EXPECT_FALSE(refused.engineTexts.first().isEmpty());
   EXPECT_FALSE(QFileInfo::exists(tree.path("none/secret.txt")));
@@ -167,10 +165,8 @@ TEST(ZipReader, RestoresTheModificationTimeAndThePermissionBitsOfEveryFile) {
   ASSERT_EQ(writer.commit(nullptr).archived.size(), 3);
 
   const QString destination = tree.folder("to");
-  ZipReader reader;
-  ASSERT_TRUE(reader.open(archivePath, nullptr));
   RecordingObserver observer;
-  ASSERT_TRUE(reader.extractAll(destination, observer).complete()) << observer.reasons.join(", ").toStdString();
+  ASSERT_TRUE(extract(archivePath, destination, observer).complete()) << observer.reasons.join(", ").toStdString();
   for (const Case& c : cases) {
     const QString restored = destination + tree.path("from/" + c.relative);
     const struct stat st = statOf(restored);
@@ -189,10 +185,8 @@ TEST(ZipReader, FollowsTheUsersOwnLinkToAFolderInsideTheDestination) {
   ASSERT_EQ(::symlink(QFile::encodeName(root + "/var/home").constData(), QFile::encodeName(root + "/users").constData()), 0);
   const QString archivePath = tree.path("a.zip");
   ASSERT_TRUE(craftArchive(archivePath, {{"home/ann/a.txt", "relative"}, {"users/ann/b/c.txt", "absolute"}}));
-  ZipReader reader;
-  ASSERT_TRUE(reader.open(archivePath, nullptr));
   RecordingObserver observer;
-  EXPECT_TRUE(reader.extractAll(root, observer).complete()) << observer.reasons.join(", ").toStdString();
+  EXPECT_TRUE(extract(archivePath, root, observer).complete()) << observer.reasons.join(", ").toStdString();
   EXPECT_EQ(contentsOf(root + "/var/home/ann/a.txt"), "relative");
   EXPECT_EQ(contentsOf(root + "/var/home/ann/b/c.txt"), "absolute");
   EXPECT_TRUE(S_ISLNK(statOf(root + "/home").st_mode));
@@ -209,10 +203,8 @@ TEST(ZipReader, NeverFollowsALinkOwnedByAnotherUser) {
   ASSERT_EQ(::lchown(link.constData(), kNobody, kNobody), 0);
   const QString archivePath = tree.path("a.zip");
   ASSERT_TRUE(craftArchive(archivePath, {{"planted/x.txt", "x"}}));
-  ZipReader reader;
-  ASSERT_TRUE(reader.open(archivePath, nullptr));
   RecordingObserver observer;
-  const ExtractionSummary summary = reader.extractAll(root, observer);
+  const ExtractionSummary summary = extract(archivePath, root, observer);
   EXPECT_EQ(summary.refused, 1);
   EXPECT_EQ(observer.failed, QStringList{"planted/x.txt"});
   EXPECT_TRUE(observer.reasons.first().contains("owned by another user"));
@@ -226,10 +218,8 @@ TEST(ZipReader, AnEntryThatIsALinkIsNeverMadeSoALaterEntryCannotGoThroughIt) {
   const QString archivePath = tree.path("a.zip");
   ASSERT_TRUE(craftArchive(archivePath, {{"escape", outside.toUtf8()}, {"escape/x.txt", "x"}}));
   ASSERT_TRUE(setEntryMode(archivePath, "escape", 0120777));
-  ZipReader reader;
-  ASSERT_TRUE(reader.open(archivePath, nullptr));
   RecordingObserver observer;
-  const ExtractionSummary summary = reader.extractAll(root, observer);
+  const ExtractionSummary summary = extract(archivePath, root, observer);
   EXPECT_EQ(summary.refused, 1);
   EXPECT_EQ(summary.extracted, 1);
   EXPECT_EQ(observer.failed, QStringList{"escape"});
@@ -247,9 +237,7 @@ TEST(ZipReader, StopsWhenAskedAndCountsTheEntriesNotReached) {
     bool needPassword(QString*) override { return false; }
     void entryFailed(const EntryFailure&) override {}
   } stop;
-  ZipReader reader;
-  ASSERT_TRUE(reader.open(archivePath, nullptr));
-  const ExtractionSummary summary = reader.extractAll(tree.folder("to"), stop);
+  const ExtractionSummary summary = extract(archivePath, tree.folder("to"), stop);
   EXPECT_EQ(summary.extracted, 2);
   EXPECT_EQ(summary.notReached, 2);
   EXPECT_FALSE(QFileInfo::exists(tree.path("to/3.txt")));

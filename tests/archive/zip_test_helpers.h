@@ -5,8 +5,20 @@
 #include <QByteArray>
 #include <QFile>
 #include <QString>
+#include <QStringList>
 #include <utility>
 #include <vector>
+
+#include "core/archive/zip_reader.h"
+
+// Extraction without a user: no password, no progress, the failed entries noted.
+class QuietExtraction final : public tessaly::ExtractionObserver {
+ public:
+  bool reportProgress(int) override { return false; }
+  bool needPassword(QString*) override { return false; }
+  void entryFailed(const tessaly::EntryFailure& failure) override { failed.append(failure.entryName); }
+  QStringList failed;
+};
 
 // Writes an archive entry by entry with libzip directly, for archives the program itself
 // would never make (climbing names, encrypted entries).

@@ -113,11 +113,7 @@ TEST(ZipWriter, NeverReplacesAnEntryThatAnEarlierRunSaved) {
   TempTree out;
   ZipReader reader;
   ASSERT_TRUE(reader.open(archivePath, nullptr));
-  struct Quiet final : ExtractionObserver {
-    bool reportProgress(int) override { return false; }
-    bool needPassword(QString*) override { return false; }
-    void entryFailed(const EntryFailure&) override {}
-  } quiet;
+  QuietExtraction quiet;
   reader.extractAll(out.root(), quiet);
   QFile restored(out.root() + file);
   ASSERT_TRUE(restored.open(QIODevice::ReadOnly));
@@ -220,11 +216,7 @@ TEST(ZipWriter, ANameThatIsNotUtf8IsStoredAsItsBytesAndComesBackAsItself) {
   TempTree out;
   ZipReader reader;
   ASSERT_TRUE(reader.open(archivePath, nullptr));
-  struct Quiet final : ExtractionObserver {
-    bool reportProgress(int) override { return false; }
-    bool needPassword(QString*) override { return false; }
-    void entryFailed(const EntryFailure&) override {}
-  } quiet;
+  QuietExtraction quiet;
   ASSERT_TRUE(reader.extractAll(out.root(), quiet).complete());
   QFile restored;
   ASSERT_TRUE(platform::openForReading(out.root() + latin, &restored, nullptr));

@@ -6,6 +6,7 @@
 #include <QRandomGenerator>
 #include <QUrl>
 
+#include "archive/zip_test_helpers.h"
 #include "core/archive/archive_naming.h"
 #include "core/archive/zip_reader.h"
 #include "core/common/removal_totals.h"
@@ -39,14 +40,6 @@ QStringList entriesOf(const QString& archivePath) {
   ZipReader reader;
   return reader.open(archivePath, nullptr) ? reader.entries() : QStringList{"<unreadable>"};
 }
-
-class Quiet final : public ExtractionObserver {
- public:
-  bool reportProgress(int) override { return false; }
-  bool needPassword(QString*) override { return false; }
-  void entryFailed(const EntryFailure& failure) override { failed.append(failure.entryName); }
-  QStringList failed;
-};
 
 class RemovalRunTest : public ::testing::Test {
  protected:
@@ -171,7 +164,7 @@ TEST_F(RemovalRunTest, AnAbortHalfWayLeavesEveryDeletedFileInAReadableArchive) {
   TempTree restored;
   ZipReader reader;
   ASSERT_TRUE(reader.open(archivePath, nullptr));
-  Quiet quiet;
+  QuietExtraction quiet;
   reader.extractAll(restored.root(), quiet);
   for (const QString& f : gone) {
     EXPECT_TRUE(entries.contains(archiveEntryName(f))) << f.toStdString();
@@ -209,7 +202,7 @@ TEST_F(RemovalRunTest, ArchivedFilesComeBackWithTheSameBytesAtTheSamePaths) {
   TempTree root;  // stands in for "/"
   ZipReader reader;
   ASSERT_TRUE(reader.open(archivePathFor(options), nullptr));
-  Quiet quiet;
+  QuietExtraction quiet;
   EXPECT_EQ(reader.extractAll(root.root(), quiet).extracted, 3);
   EXPECT_TRUE(quiet.failed.isEmpty());
   EXPECT_EQ(contentsOf(root.root() + a), before[0]);
@@ -274,7 +267,7 @@ TEST_F(RemovalRunTest, OnANearlyFullArchiveDiskWhatFitsIsArchivedAndDeletedAndTh
   ZipReader reader;
   ASSERT_TRUE(reader.open(archivePathFor(options), nullptr));
   EXPECT_EQ(reader.entries().size(), gone.size());
-  Quiet quiet;
+  QuietExtraction quiet;
   EXPECT_TRUE(reader.extractAll(restored.root(), quiet).complete());
   for (const QString& f : gone) EXPECT_EQ(contentsOf(restored.root() + f), before[files.indexOf(f)]) << f.toStdString();
   EXPECT_EQ(readRemovalTotals().archivedFiles, gone.size());
@@ -298,7 +291,7 @@ TEST_F(RemovalRunTest, ANameThatIsNotUtf8AndTheNameWithTheReplacementMarkAreEach
   // Restored into the tree's root, as into "/": the file is back where it was.
   ZipReader reader;
   ASSERT_TRUE(reader.open(archivePathFor(options), nullptr));
-  Quiet quiet;
+  QuietExtraction quiet;
   TempTree root;
   ASSERT_TRUE(reader.extractAll(root.root(), quiet).complete());
   QFile restored;

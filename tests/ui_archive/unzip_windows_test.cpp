@@ -37,6 +37,19 @@ QStringList listed(const QListWidget* list) {
   return names;
 }
 
+// Restores the archive listed first, as a person would: select it, press Extract, choose the
+// folder. during runs at the first moment the extraction lets events in.
+void extractFirstArchive(TfrmUnZipIt& window, const QString& destination, const std::function<void()>& during = {}) {
+  window.runDestinationDialog = [&window, destination, during](TfrmZipDirectory& dialog) {
+    dialog.DLB->setFolder(destination);
+    if (during) QTimer::singleShot(0, &window, during);
+    return true;
+  };
+  window.show();
+  window.FileListBox1->setCurrentRow(0);
+  window.btExtract->click();
+}
+
 TEST(ZipOptions, CancelStillStoresTheFolderAndTheCommentLimitedTo80Characters) {
   TempXdg xdg;
   ScriptedDialogs dialogs;
@@ -198,13 +211,7 @@ TEST(UnZipIt, ExtractionRestoresTheFilesAndRefusesAClimbingEntry) {
   craftArchive(tree.path("Drive-root-A.zip"), {{"home/ann/a.txt", "restored"}, {"../evil.txt", "bad"}});
   const QString destination = tree.folder("dest");
   TfrmUnZipIt window(tree.root());
-  window.runDestinationDialog = [&](TfrmZipDirectory& dialog) {
-    dialog.DLB->setFolder(destination);
-    return true;
-  };
-  window.show();
-  window.FileListBox1->setCurrentRow(0);
-  window.btExtract->click();
+  extractFirstArchive(window, destination);
   EXPECT_EQ(dialogs.texts(MessageStyle::Error),
             QStringList{"Cannot extract ../evil.txt from Drive-root-A.zip\nThe path leads out of the destination folder."});
   EXPECT_EQ(dialogs.texts().last(),
@@ -236,22 +243,14 @@ TEST(UnZipIt, ADoubleClickOnAnotherArchiveDuringAnExtractionChangesNothing) {
   const QString destination = tree.folder("dest");
   TfrmUnZipIt window(tree.root());
   LockedState during;
-  window.runDestinationDialog = [&](TfrmZipDirectory& dialog) {
-    dialog.DLB->setFolder(destination);
-    // Runs at the first moment the extraction lets events in.
-    QTimer::singleShot(0, &window, [&] {
-      during = {window.DirectoryListBox1->isEnabled(), window.FileListBox1->isEnabled(), window.btView->isEnabled(),
-                window.btExtract->isEnabled(), window.btClose->isEnabled(), window.btClose->text()};
-      QListWidgetItem* other = window.FileListBox1->item(1);
-      const QPoint at = window.FileListBox1->visualItemRect(other).center();
-      QTest::mouseClick(window.FileListBox1->viewport(), Qt::LeftButton, {}, at);
-      QTest::mouseDClick(window.FileListBox1->viewport(), Qt::LeftButton, {}, at);
-    });
-    return true;
-  };
-  window.show();
-  window.FileListBox1->setCurrentRow(0);
-  window.btExtract->click();
+  extractFirstArchive(window, destination, [&] {
+    during = {window.DirectoryListBox1->isEnabled(), window.FileListBox1->isEnabled(), window.btView->isEnabled(),
+              window.btExtract->isEnabled(), window.btClose->isEnabled(), window.btClose->text()};
+    QListWidgetItem* other = window.FileListBox1->item(1);
+    const QPoint at = window.FileListBox1->visualItemRect(other).center();
+    QTest::mouseClick(window.FileListBox1->viewport(), Qt::LeftButton, {}, at);
+    QTest::mouseDClick(window.FileListBox1->viewport(), Qt::LeftButton, {}, at);
+  });
   EXPECT_FALSE(during.folders);
   EXPECT_FALSE(during.archives);
   EXPECT_FALSE(during.view);
@@ -273,14 +272,7 @@ TEST(UnZipIt, CancelStopsTheExtractionAndTheClosingBoxSaysWhatWasNotDone) {
   craftArchive(tree.path("Drive-root-A.zip"), numberedEntries("twenty", 20));
   const QString destination = tree.folder("dest");
   TfrmUnZipIt window(tree.root());
-  window.runDestinationDialog = [&](TfrmZipDirectory& dialog) {
-    dialog.DLB->setFolder(destination);
-    QTimer::singleShot(0, &window, [&] { window.btClose->click(); });
-    return true;
-  };
-  window.show();
-  window.FileListBox1->setCurrentRow(0);
-  window.btExtract->click();
+  extractFirstArchive(window, destination, [&window] { window.btClose->click(); });
   EXPECT_TRUE(window.isVisible());  // Cancel stopped the run; it did not close the window
   ASSERT_EQ(dialogs.texts().size(), 1);
   EXPECT_EQ(dialogs.texts().first(), "1 of 20 files were unzipped; 19 were not.\n19 not reached: the extraction was stopped.");
@@ -295,13 +287,7 @@ TEST(UnZipIt, ExtractingOverExistingFilesLeavesThemAndNeverSaysFilesWereUnzipped
   tree.file("dest/keep/a.txt", "newer a");
   tree.file("dest/keep/b.txt", "newer b");
   TfrmUnZipIt window(tree.root());
-  window.runDestinationDialog = [&](TfrmZipDirectory& dialog) {
-    dialog.DLB->setFolder(destination);
-    return true;
-  };
-  window.show();
-  window.FileListBox1->setCurrentRow(0);
-  window.btExtract->click();
+  extractFirstArchive(window, destination);
   const QString why = "\nA file of that name is there already, and it is never replaced.";
   EXPECT_EQ(dialogs.texts(MessageStyle::Error), (QStringList{"Cannot extract keep/a.txt from Drive-root-A.zip" + why,
                                                              "Cannot extract keep/b.txt from Drive-root-A.zip" + why}));

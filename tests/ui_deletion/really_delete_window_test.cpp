@@ -44,6 +44,15 @@ class ReallyDeleteTest : public ::testing::Test {
     window->show();
     return window;
   }
+  // Answers the zip options dialog with this archive folder (and comment) and OK.
+  static void chooseArchiveFolder(TfrmReallyDelete& window, const QString& folder, const QString& comment = {}) {
+    window.runZipOptions = [folder, comment](TfrmZipOptions& options) {
+      options.Edit1->setText(folder);
+      options.Edit2->setText(comment);
+      options.accept();
+      return true;
+    };
+  }
   static void select(QListWidget* list, const QStringList& entries) {
     for (int i = 0; i < list->count(); ++i) list->item(i)->setSelected(entries.contains(list->item(i)->text()));
   }
@@ -179,12 +188,7 @@ TEST_F(ReallyDeleteTest, ArchivingUsesTheZipOptionsAndReportsTheFolder) {
   const QString a = tree.file("a.txt", "alpha");
   auto window = open({a});
   const QString chosen = tree.folder("chosen");
-  window->runZipOptions = [&](TfrmZipOptions& options) {
-    options.Edit1->setText(chosen);
-    options.Edit2->setText("my comment");
-    options.accept();
-    return true;
-  };
+  chooseArchiveFolder(*window, chosen, "my comment");
   window->btZip->click();
   EXPECT_EQ(window->result(), QDialog::Accepted);
   EXPECT_EQ(zipPath, chosen);
@@ -198,11 +202,7 @@ TEST_F(ReallyDeleteTest, AnArchiveRunThatArchivedNothingNeverClaimsAnArchive) {
   const QString a = tree.file("a.txt", "alpha");
   auto window = open({a});
   const QString missing = tree.path("no/such/folder");
-  window->runZipOptions = [&](TfrmZipOptions& options) {
-    options.Edit1->setText(missing);
-    options.accept();
-    return true;
-  };
+  chooseArchiveFolder(*window, missing);
   window->btZip->click();
   EXPECT_EQ(window->result(), QDialog::Accepted);
   const QStringList errors = dialogs.texts(MessageStyle::Error);
