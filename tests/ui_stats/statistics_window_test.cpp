@@ -26,6 +26,16 @@ namespace {
 
 using testkit::StatsWindowTest;
 
+// Closes a window as the walk meets its first entry.
+struct CloseAtFirstEntry final : WalkPacer {
+  explicit CloseAtFirstEntry(QWidget& target) : target(target) {}
+  void pump() override {
+    if (++pumps == 1) target.close();
+  }
+  QWidget& target;
+  int pumps = 0;
+};
+
 QStringList column(const GridModel& model, int column) {
   QStringList cells;
   for (const ResultRow& row : model.table().rows) cells.append(row.cells.value(column));
@@ -158,14 +168,7 @@ TEST_F(StatsWindowTest, EscapeDuringAWalkAbortsItAndTheWindowStaysWithItsControl
 TEST_F(StatsWindowTest, TheCloseBoxDuringAWalkAbortsAndCloseAfterwardsHidesKeepingTheResults) {
   for (int i = 0; i < 5; ++i) tree.file(QStringLiteral("f%1").arg(i), 10, 'f');
   window.show();
-  struct CloseBox final : WalkPacer {
-    explicit CloseBox(TfrmStatistics& window) : window(window) {}
-    void pump() override {
-      if (++pumps == 1) window.close();
-    }
-    TfrmStatistics& window;
-    int pumps = 0;
-  } closeBox(window);
+  CloseAtFirstEntry closeBox(window);
   window.setWalkPacer(&closeBox);
   collect({root(QString(), QStringLiteral("tree"))});
   EXPECT_TRUE(window.isVisible());
@@ -187,14 +190,7 @@ TEST_F(StatsWindowTest, AWalkStopsWhenTheMainWindowCloses) {
   for (int i = 0; i < 5; ++i) tree.file(QStringLiteral("f%1").arg(i), 10, 'f');
   QWidget main;
   TfrmStatistics owned(&main, [this](QWidget*) { return choice; });
-  struct CloseMain final : WalkPacer {
-    explicit CloseMain(QWidget& main) : main(main) {}
-    void pump() override {
-      if (++pumps == 1) main.close();
-    }
-    QWidget& main;
-    int pumps = 0;
-  } closeMain(main);
+  CloseAtFirstEntry closeMain(main);
   owned.setWalkPacer(&closeMain);
   choice = StatisticsChoice{{root(QString(), QStringLiteral("tree"))}, TypeFilter()};
   owned.btOKClick();

@@ -123,6 +123,13 @@ void attach(QChart* chart, QAbstractSeries* series, QAbstractAxis* horizontal, Q
   }
 }
 
+ChartOverlay overlayOf(QAbstractSeries* series, Qt::Orientation barDirection) {
+  ChartOverlay overlay;
+  overlay.series = series;
+  overlay.barDirection = barDirection;
+  return overlay;
+}
+
 QString markText(const MarkFormat& format, double value, double share) {
   return formatMark(format.shareOfTotal ? share : value, format.decimals, format.suffix);
 }
@@ -133,9 +140,7 @@ void showPaletteBars(StatChartView& view, const ChartData& data, const MarkForma
   QChart* chart = newChart(data.title);
   auto* series = new QHorizontalStackedBarSeries;
   series->setBarWidth(kBarWidth);
-  ChartOverlay overlay;
-  overlay.series = series;
-  overlay.barDirection = Qt::Horizontal;
+  ChartOverlay overlay = overlayOf(series, Qt::Horizontal);
   const ChartSeries& points = data.series.front();
   const std::vector<double> shares = sharesOfTotal(points);
   // One set per bar, empty beside its own category, so that every bar has its colour and
@@ -160,9 +165,7 @@ void showSideBySideBars(StatChartView& view, const ChartData& data) {
   QChart* chart = newChart(data.title);
   auto* series = new QHorizontalBarSeries;
   series->setBarWidth(kSideBySideWidth);
-  ChartOverlay overlay;
-  overlay.series = series;
-  overlay.barDirection = Qt::Horizontal;
+  ChartOverlay overlay = overlayOf(series, Qt::Horizontal);
   double largest = 0;
   const qreal slot = kSideBySideWidth / qreal(data.series.size());
   for (size_t s = 0; s < data.series.size(); ++s) {
@@ -187,9 +190,7 @@ void showBareBars(StatChartView& view, const std::vector<ChartPoint>& bars, cons
   QChart* chart = newChart(QString());
   auto* series = new QHorizontalBarSeries;
   series->setBarWidth(kBareBarWidth);
-  ChartOverlay overlay;
-  overlay.series = series;
-  overlay.barDirection = Qt::Horizontal;
+  ChartOverlay overlay = overlayOf(series, Qt::Horizontal);
   auto* set = new QBarSet(QString());
   for (size_t i = 0; i < bars.size(); ++i) {
     set->append(bars[i].value);
@@ -220,9 +221,7 @@ void showSpaceBars(StatChartView& view, const SpaceView& space) {
   auto* free = new QBarSet(QStringLiteral("Free Space"));
   used->setColor(colourOf(kBlue));
   free->setColor(colourOf(kFuchsia));
-  ChartOverlay overlay;
-  overlay.series = series;
-  overlay.barDirection = Qt::Vertical;
+  ChartOverlay overlay = overlayOf(series, Qt::Vertical);
   const QString suffix = u' ' + space.unit;
   QStringList labels;
   double largest = 0;
