@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <QFileInfo>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -94,6 +95,23 @@ TEST_F(StatsWindowTest, ARunOverOneFolderFillsThePagesAndTheCaption) {
   EXPECT_FALSE(window.overhangPage->pnlCluster->isVisibleTo(window.overhangPage));
   EXPECT_EQ(window.overhangPage->lblNumFiles->text(), QStringLiteral("Number of files scanned: 5"));
   EXPECT_EQ(window.overhangPage->lblOver[0]->text(), QStringLiteral("16,845"));  // 4,095 + 4,086 + 480 + 4,091 + 4,093
+}
+
+TEST_F(StatsWindowTest, ADriveWithAClusterSizeOutsideTheTableCoversTheOverhangPage) {
+  // The tree's drive allocates in 1 KB blocks, which none of the five rows shows.
+  drives.add(QFileInfo(tree.root()).path(), platform::DriveKind::Fixed, {}, 1e9, 4e9, 1024);
+  tree.file(QStringLiteral("a"), 100, 'a');
+  window.show();
+  collect({root(QString(), QStringLiteral("tree"))});
+  showPage(kOverhangPage);
+  EXPECT_TRUE(window.OvcNotebook1->isTabEnabled(kOverhangPage));
+  EXPECT_FALSE(window.overhangPage->arrowShown());
+  EXPECT_TRUE(window.overhangPage->pnlCluster->isVisible());
+  EXPECT_EQ(window.overhangPage->pnlCluster->text(),
+            QStringLiteral("Cluster overhang analysis is not applicable to this drive."));
+  // The figures under it are computed all the same; the label keeps its first text.
+  EXPECT_EQ(window.overhangPage->lblNumFiles->text(), QStringLiteral("Number of files scanned: 1"));
+  EXPECT_EQ(window.overhangPage->lblLbl->text(), QStringLiteral("Actual space used:"));
 }
 
 TEST_F(StatsWindowTest, TwoEntriesDisableTheOverhangPageAndAddUp) {
