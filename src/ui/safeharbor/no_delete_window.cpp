@@ -9,7 +9,6 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QListView>
-#include <QLocale>
 #include <QPushButton>
 #include <QTabWidget>
 #include <QVBoxLayout>
@@ -35,8 +34,6 @@ const QString foldersSection = QStringLiteral("Folders");
 const QString whenKey = QStringLiteral("When");
 const QString notRecorded = QStringLiteral("Not recorded");
 const QString folderBrowserTitle = QStringLiteral("Select a folder that won't be deleted");
-
-QString longDateText(const QDate& date) { return QLocale().toString(date, QLocale::LongFormat); }
 
 }  // namespace
 
@@ -92,7 +89,7 @@ QWidget* TfrmNoDelete::folderPage() {
                  QStringLiteral("Delete a folder.  Select multiple folders above to delete more than one."), page);
   btEdit = hintedButton(QStringLiteral("&Edit"), QStringLiteral("Edit a folder"), page);
   btBuild = hintedButton(QStringLiteral("Build list of folders"),
-                   QStringLiteral("Build the list of folders referenced in the registry"), page);
+                   QStringLiteral("Build the list of folders referenced by installed software"), page);
   btBuild->setDefault(true);
   connect(btAdd, &QPushButton::clicked, this, &TfrmNoDelete::btAddClick);
   connect(btDel, &QPushButton::clicked, this, &TfrmNoDelete::btDelClick);
@@ -113,7 +110,7 @@ QWidget* TfrmNoDelete::folderPage() {
 
   auto* layout = new QVBoxLayout(page);
   layout->addWidget(wrappedText(
-      QStringLiteral("This is a list of folders that are referenced in your Windows Registry.  When deleting a file or "
+      QStringLiteral("This is a list of folders that are referenced by your installed software.  When deleting a file or "
                      "folders, Tessaly will check this list of folders and warn you before deleting the files within "
                      "the folder.  You may add or delete from this list."),
       page));
@@ -220,7 +217,7 @@ void TfrmNoDelete::setBuilding(bool building) {
 
 void TfrmNoDelete::btBuildClick() {
   if (dialogs().ask(MessageStyle::Question, windowTitle(),
-                    QStringLiteral("Tessaly will now scan the registry for references to folders.  Those folders ending "
+                    QStringLiteral("Tessaly will now scan the installed software for references to folders.  Those folders ending "
                                    "with *.* will not be discarded during the scan.  It may take a few minutes.  "
                                    "Continue? "),
                     AnswerSet::YesNo) != Answer::Yes)
