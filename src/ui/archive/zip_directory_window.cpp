@@ -30,7 +30,7 @@ TfrmZipDirectory::TfrmZipDirectory(const QString& archivePath, QWidget* parent) 
   layout->addWidget(DLB, 4, 0);
   auto* texts = new QLabel(
       QStringLiteral("All files contained in the selected zip file will be extracted into the folder that you pick on the left. ") +
-          QStringLiteral("\n\nIt is recommended that you select the ROOT folder of the drive that matches the name of the archive to restore the files into their original places."),
+          QStringLiteral("\n\nIt is recommended that you select the ROOT folder \"/\" to restore the files into their original places."),
       this);
   texts->setWordWrap(true);
   layout->addWidget(texts, 4, 1);

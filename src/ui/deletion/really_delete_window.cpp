@@ -68,7 +68,7 @@ TfrmReallyDelete::TfrmReallyDelete(const DeletionRequest& request, const Deletio
   left->addWidget(lblLeft);
   left->addWidget(lb1, 1);
   left->addWidget(btToAgainst);
-  left->addWidget(wrappedText(QStringLiteral("These files are not in the registry or in the windows search path therefore it is safer to delete these files.  However, these files may still belong to working applications therefore they may be needed for proper operation of other applications."), deletionPage));
+  left->addWidget(wrappedText(QStringLiteral("These files are not referenced by installed software or in the search path therefore it is safer to delete these files.  However, these files may still belong to working applications therefore they may be needed for proper operation of other applications."), deletionPage));
   left->addWidget(wrappedText(QStringLiteral("To move these files off of the list of files to be deleted drag the mouse cursor over the file list to select the desired files then click on the Move button."), deletionPage));
   TabbedNotebook1->addTab(deletionPage, QStringLiteral("Files to be deleted"));
 
@@ -85,7 +85,7 @@ TfrmReallyDelete::TfrmReallyDelete(const DeletionRequest& request, const Deletio
   right->addWidget(lblRight);
   right->addWidget(lb2, 1);
   right->addLayout(harborButtons);
-  right->addWidget(wrappedText(QStringLiteral("It is not recommended that you delete these files without uninstalling their associated applications.  They are either located in the windows system directories or are in the system registry.  These files will not be deleted."), harborPage));
+  right->addWidget(wrappedText(QStringLiteral("It is not recommended that you delete these files without uninstalling their associated applications.  They are either located in the system folders or are referenced by installed software.  These files will not be deleted."), harborPage));
   right->addWidget(wrappedText(QStringLiteral("To delete these files move them to the deletion panel.  You may select multiple files by dragging the mouse over the list of files above then clicking on the Move files button."), harborPage));
   TabbedNotebook1->addTab(harborPage, QStringLiteral("Safe Harbor - Do not delete these files"));
   layout->addWidget(TabbedNotebook1, 1, 0, 1, 2);
@@ -245,7 +245,7 @@ void TfrmReallyDelete::btDeleteAllClick() {
 void TfrmReallyDelete::btRecycleClick() {
   if (NoFilesToDelete()) return;
   const QString question =
-      QStringLiteral("Note that the trash may be full or that you may have the \"Immediately Remove Files On Delete\" option turned on in the trash. If either is true, then you will not be able to recover the deleted files from the trash. \r\rSend to the trash anyway?");
+      QStringLiteral("Note that the trash may be full or that you may have the \"Immediately Remove Files On Delete\" option turned on in the trash. If either is true, then you will not be able to recover the deleted files from the trash. \n\nSend to the trash anyway?");
   if (dialogs().ask(MessageStyle::Question, windowTitle(), question, AnswerSet::YesNo) != Answer::Yes) {
     showInfo(QStringLiteral("Files not deleted"));
     return;

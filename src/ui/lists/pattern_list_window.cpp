@@ -17,8 +17,8 @@ const PatternListKind& tempFilesKind() {
       QStringLiteral("Temporary File Extensions"),
       {QStringLiteral("Some common temporary file extensions are .TMP, .TEMP, .$$$, .OLD and .BAK.  It is your "
                       "responsibility to ensure that you have selected the proper extensions for file deletion."),
-       QStringLiteral(".FTS files may deleted if you're really short of space.  They are Windows help file "
-                      "searching add-ons.  They can be re-generated as needed.")},
+       QStringLiteral(".FTS files may deleted if you're really short of space.  They are help file searching "
+                      "add-ons.  They can be re-generated as needed.")},
       QStringLiteral("TempFiles"),
       {QStringLiteral("*.tmp"), QStringLiteral("*.fts"), QStringLiteral("*.bak"), QStringLiteral("*.$$$")},
       {QStringLiteral("*.bak"), QStringLiteral("*.chk"), QStringLiteral("*.tmp"), QStringLiteral("*.temp"),
@@ -35,8 +35,10 @@ const PatternListKind& keepFilesKind() {
       {QStringLiteral("Files with these extensions will not be deleted.   To select multiple file extensions, press "
                       "Shift or Ctrl while pressing the down arrow or clicking the mouse.")},
       kProtectedTypesSection,
-      {QStringLiteral("*.drv"), QStringLiteral("*.sys")},
-      {QStringLiteral("*.sys"), QStringLiteral("*.drv")}};
+      // Kernel modules and boot loaders (EFI programs), where the design kept its system
+      // drivers, *.sys and *.drv.
+      {QStringLiteral("*.efi"), QStringLiteral("*.ko")},
+      {QStringLiteral("*.ko"), QStringLiteral("*.efi")}};
   return kind;
 }
 
