@@ -16,7 +16,7 @@
 #include "support/fake_host.h"
 #include "support/scripted_dialogs.h"
 #include "support/temp_tree.h"
-#include "support/window_texts.h"
+#include "support/keyboard_checks.h"
 #include "ui/archive/folder_name_window.h"
 #include "ui/archive/zip_directory_window.h"
 #include "ui/archive/zip_options_window.h"
@@ -26,7 +26,8 @@
 #include "ui/lists/pattern_list_window.h"
 #include "ui/lists/stat_list_window.h"
 #include "ui/main/about_window.h"
-#include "ui/main/help_window.h"
+#include "ui/common/help_window.h"
+#include "ui/common/help_topic.h"
 #include "ui/main/main_window.h"
 #include "ui/safeharbor/edit_folder_window.h"
 #include "ui/safeharbor/no_delete_window.h"
@@ -38,31 +39,27 @@
 namespace tessaly {
 namespace {
 
-using testkit::hostWordProblem;
-
-TEST(HostWordProblem, FindsTheWindowsOnlyNamesAndPassesTheHostWords) {
+TEST(WindowsOnlyWords, FindTheWindowsOnlyNamesAndPassTheHostWords) {
   const std::pair<const char*, bool> cases[] = {
       {"referenced in your Windows Registry", true},
       {"scan the registry for references", true},
       {"located in the windows system directories", true},
-      {"not in the windows search path", true},
       {"converted to Windows 95/98", true},
       {"Later versions of Win95/98", true},
       {"Due to the design of both Windows 95/DOS", true},
       {"&Send to recycle bin", true},
       {"select the ROOT folder of drive C:\\", true},
-      {"Drive D: is not ready", true},
+      {"F:/GAMES", true},
       {"the drive letter of the archive", true},
-      {"from the trash. \r\rSend to the trash anyway?", true},
+      {"\\\\SERVER\\SHARE", true},
       {"referenced by your installed software", false},
       {"Close window", false},
       {"Date of last build:", false},
-      {"Other windows stay open", false},
-      {"from the trash. \n\nSend to the trash anyway?", false},
       {"/media/usb STICK", false},
+      {"//server/share", false},
   };
-  for (const auto& [text, wrong] : cases) {
-    EXPECT_EQ(!hostWordProblem(QString::fromUtf8(text)).isEmpty(), wrong) << text;
+  for (const auto& [text, windowsOnly] : cases) {
+    EXPECT_EQ(testkit::windowsOnlyWords({QString::fromUtf8(text)}).size(), windowsOnly ? 1 : 0) << text;
   }
 }
 
@@ -113,7 +110,7 @@ class WindowWords : public ::testing::Test {
         {"About", [] { return std::make_unique<TfrmAbout>(nullptr, [](const QUrl&) { return false; }); },
          [](QWidget& window, auto&, auto&) { as<TfrmAbout>(window).openWebPage(); }},
         {"help", [] { return std::make_unique<TfrmHelp>(nullptr); },
-         [this](QWidget& window, auto&, auto&) { as<TfrmHelp>(window).showTopic(tree.path("no-manual"), kContentsTopic); }},
+         [this](QWidget& window, auto&, auto&) { as<TfrmHelp>(window).showPage(tree.path("no-manual"), kContentsPage); }},
         {"stand-by", [] { return std::make_unique<TfrmStandBy>(); }, {}},
         {"add new folders", [] { return std::make_unique<TfrmAddNewFolder>(); },
          [](QWidget& window, testkit::ScriptedDialogs& dialogs, auto&) {
@@ -228,16 +225,16 @@ TEST_F(WindowWords, NoWindowTextNamesTheRegistryWindowsOrADriveLetter) {
     testkit::ScriptedDialogs dialogs;
     const std::unique_ptr<QWidget> widget = window.make();
     widget->show();
-    QStringList texts = testkit::windowTexts(*widget);
-    const auto snapshot = [&] { texts += testkit::windowTexts(*widget); };
+    QStringList texts = testkit::windowTexts(widget.get());
+    const auto snapshot = [&] { texts += testkit::windowTexts(widget.get()); };
     if (window.use) window.use(*widget, dialogs, snapshot);
     snapshot();
     for (const testkit::ScriptedDialogs::Shown& shown : dialogs.shown()) texts << shown.caption << shown.text;
     texts.removeDuplicates();
     EXPECT_GT(texts.size(), 1) << window.name;
-    for (const QString& text : texts) {
-      EXPECT_EQ(hostWordProblem(text).toStdString(), "") << window.name << ": " << text.toStdString();
-    }
+    EXPECT_EQ(testkit::windowsOnlyWords(texts), QStringList()) << window.name;
+    // Line breaks are the host's own.
+    for (const QString& text : texts) EXPECT_FALSE(text.contains(u'\r')) << window.name << ": " << text.toStdString();
   }
 }
 
