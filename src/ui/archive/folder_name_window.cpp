@@ -1,5 +1,6 @@
 #include "ui/archive/folder_name_window.h"
 #include "ui/common/dialog_widgets.h"
+#include "ui/common/help_topic.h"
 
 #include <QHBoxLayout>
 #include <QLineEdit>
@@ -10,6 +11,7 @@ namespace tessaly {
 
 TfrmGetFolderName::TfrmGetFolderName(QWidget* parent) : QDialog(parent) {
   setObjectName(QStringLiteral("frmGetFolderName"));
+  setHelpTopic(this, QStringLiteral("folder-name.html"));
   auto* layout = new QVBoxLayout(this);
   Edit1 = new QLineEdit(this);
   layout->addWidget(Edit1);

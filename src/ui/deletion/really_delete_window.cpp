@@ -22,6 +22,7 @@
 #include "ui/common/standby_window.h"
 #include "ui/common/dialog_widgets.h"
 #include "ui/common/wait_cursor.h"
+#include "ui/common/help_topic.h"
 
 namespace tessaly {
 namespace {
@@ -40,6 +41,7 @@ TfrmReallyDelete::TfrmReallyDelete(const DeletionRequest& request, const Deletio
       deletePanel_(request.files) {
   setObjectName(QStringLiteral("frmReallyDelete"));
   setWindowTitle(QStringLiteral("Clean up the following files"));
+  setHelpTopic(this, QStringLiteral("deletion.html"));
   if (!services_.protection) services_.protection = &protectionCheck();
   if (!services_.defaultZipPath) {
     ownZipPath_ = readArchiveFolder();
@@ -64,7 +66,7 @@ TfrmReallyDelete::TfrmReallyDelete(const DeletionRequest& request, const Deletio
   lblLeft = new QLabel(deletionPage);
   lb1 = panelList(deletionPage);
   lb1->setObjectName(QStringLiteral("lb1"));
-  btToAgainst = hintedButton(QStringLiteral("Move files OFF to safe harbor"), QStringLiteral("Move selected files off of the deletion list"), deletionPage);
+  btToAgainst = hintedButton(QStringLiteral("&Move files OFF to safe harbor"), QStringLiteral("Move selected files off of the deletion list"), deletionPage);
   left->addWidget(lblLeft);
   left->addWidget(lb1, 1);
   left->addWidget(btToAgainst);
@@ -77,8 +79,8 @@ TfrmReallyDelete::TfrmReallyDelete(const DeletionRequest& request, const Deletio
   lblRight = new QLabel(harborPage);
   lb2 = panelList(harborPage);
   lb2->setObjectName(QStringLiteral("lb2"));
-  btMoveLeft = hintedButton(QStringLiteral("Move files to the deletion panel"), QStringLiteral("Move files on to the list of files to be deleted"), harborPage);
-  btReason = hintedButton(QStringLiteral("Reason that file is on this list"), QStringLiteral("Why the file is on the list of non-deleted files"), harborPage);
+  btMoveLeft = hintedButton(QStringLiteral("&Move files to the deletion panel"), QStringLiteral("Move files on to the list of files to be deleted"), harborPage);
+  btReason = hintedButton(QStringLiteral("&Reason that file is on this list"), QStringLiteral("Why the file is on the list of non-deleted files"), harborPage);
   auto* harborButtons = new QHBoxLayout;
   harborButtons->addWidget(btMoveLeft);
   harborButtons->addWidget(btReason);

@@ -8,6 +8,7 @@
 #include "core/safeharbor/pattern_lines.h"
 #include "ui/lists/pattern_list_view.h"
 #include "ui/common/dialog_widgets.h"
+#include "ui/common/help_topic.h"
 
 namespace tessaly {
 
@@ -24,7 +25,8 @@ const PatternListKind& tempFilesKind() {
       {QStringLiteral("*.bak"), QStringLiteral("*.chk"), QStringLiteral("*.tmp"), QStringLiteral("*.temp"),
        QStringLiteral("*.fts"), QStringLiteral("*.old"), QStringLiteral("*.$$$"), QStringLiteral("*.---"),
        QStringLiteral("*.~mp"), QStringLiteral("*.~*"), QStringLiteral("*.gid"), QStringLiteral("*.ftg"),
-       QStringLiteral("*.da0"), QStringLiteral("*.db$")}};
+       QStringLiteral("*.da0"), QStringLiteral("*.db$")},
+      QStringLiteral("temporary-extensions.html")};
   return kind;
 }
 
@@ -38,12 +40,14 @@ const PatternListKind& keepFilesKind() {
       // Kernel modules and boot loaders (EFI programs), where the design kept its system
       // drivers, *.sys and *.drv.
       {QStringLiteral("*.efi"), QStringLiteral("*.ko")},
-      {QStringLiteral("*.ko"), QStringLiteral("*.efi")}};
+      {QStringLiteral("*.ko"), QStringLiteral("*.efi")},
+      QStringLiteral("keep-list.html")};
   return kind;
 }
 
 TfrmPatternList::TfrmPatternList(QWidget* parent, const PatternListKind& kind) : QDialog(parent), kind_(kind) {
   setWindowTitle(kind.caption);
+  setHelpTopic(this, kind.helpPage);
   auto* heading = new QLabel(kind.heading, this);
   QFont headingFont = heading->font();
   headingFont.setPointSize(headingFont.pointSize() + 6);

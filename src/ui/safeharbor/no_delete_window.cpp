@@ -26,6 +26,7 @@
 #include "ui/safeharbor/folder_entries_model.h"
 #include "ui/common/dialog_widgets.h"
 #include "ui/common/wait_cursor.h"
+#include "ui/common/help_topic.h"
 
 namespace tessaly {
 namespace {
@@ -40,6 +41,7 @@ const QString folderBrowserTitle = QStringLiteral("Select a folder that won't be
 TfrmNoDelete::TfrmNoDelete(QWidget* parent) : QDialog(parent), folders_(new FolderEntriesModel(this)) {
   const WaitCursor wait;
   setWindowTitle(QStringLiteral("Safe Harbor - List of folders that should not be deleted"));
+  setHelpTopic(this, QStringLiteral("safe-harbor.html"));
   lblHeading = new QLabel(QStringLiteral("Safe harbor - folders/files not to delete"), this);
   QFont headingFont = lblHeading->font();
   headingFont.setPointSize(headingFont.pointSize() + 6);
@@ -88,7 +90,7 @@ QWidget* TfrmNoDelete::folderPage() {
   btDel = hintedButton(QStringLiteral("&Delete"),
                  QStringLiteral("Delete a folder.  Select multiple folders above to delete more than one."), page);
   btEdit = hintedButton(QStringLiteral("&Edit"), QStringLiteral("Edit a folder"), page);
-  btBuild = hintedButton(QStringLiteral("Build list of folders"),
+  btBuild = hintedButton(QStringLiteral("&Build list of folders"),
                    QStringLiteral("Build the list of folders referenced by installed software"), page);
   btBuild->setDefault(true);
   connect(btAdd, &QPushButton::clicked, this, &TfrmNoDelete::btAddClick);
@@ -128,7 +130,7 @@ QWidget* TfrmNoDelete::typesPage() {
   auto* page = new QWidget(this);
   PickList1 = new PatternListView(page);
   PickList1->setToolTip(QStringLiteral("File extensions/types of files NOT to delete"));
-  BitBtn1 = hintedButton(QStringLiteral("Add/Delete"), QStringLiteral("Add, delete file extensions"), page);
+  BitBtn1 = hintedButton(QStringLiteral("&Add/Delete"), QStringLiteral("Add, delete file extensions"), page);
   connect(BitBtn1, &QPushButton::clicked, this, &TfrmNoDelete::BitBtn1Click);
   auto* row = new QHBoxLayout;
   row->addWidget(PickList1, 1);
