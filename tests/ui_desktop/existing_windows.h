@@ -18,6 +18,7 @@
 #include "support/fake_host.h"
 #include "support/scripted_dialogs.h"
 #include "support/temp_tree.h"
+#include "ui/archive/archive_help.h"
 #include "ui/archive/folder_name_window.h"
 #include "ui/archive/zip_directory_window.h"
 #include "ui/archive/zip_options_window.h"
@@ -171,7 +172,7 @@ class ExistingWindows : public ::testing::Test {
            dialogs.chooseText(QString());
            as<TfrmZipOptions>(window).SpeedButton1->click();
          }},
-        {"folder name", [] { return std::make_unique<TfrmGetFolderName>(); }, QStringLiteral("folder-name.html")},
+        {"folder name", [] { return std::make_unique<TfrmGetFolderName>(); }, kUnzipHelpPage},
         {"deletion", [this] { return deletionWindow(); }, QStringLiteral("deletion.html"), true,
          [](QWidget& window, ScriptedDialogs& dialogs, auto&) {
            auto& deletion = as<TfrmReallyDelete>(window);
