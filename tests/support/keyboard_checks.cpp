@@ -6,7 +6,6 @@
 #include <QAbstractItemView>
 #include <QAbstractSpinBox>
 #include <QApplication>
-#include <QButtonGroup>
 #include <QComboBox>
 #include <QDialog>
 #include <QGroupBox>
@@ -17,6 +16,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QPlainTextEdit>
+#include <QRadioButton>
 #include <QRegularExpression>
 #include <QScrollBar>
 #include <QSet>
@@ -49,22 +49,15 @@ bool isPartOfAnotherControl(const QWidget* widget, const QWidget* window) {
   return false;
 }
 
-// Tab stops at one button of an exclusive group (the checked one) and the arrow keys move
-// within the group, so every button of a group is reached through any of them.
-QList<QAbstractButton*> exclusiveGroupOf(QWidget* widget) {
-  auto* button = qobject_cast<QAbstractButton*>(widget);
-  if (!button || !button->isCheckable()) return {};
-  if (QButtonGroup* group = button->group()) return group->exclusive() ? group->buttons() : QList<QAbstractButton*>();
-  if (!button->autoExclusive() || !button->parentWidget()) return {};
-  QList<QAbstractButton*> siblings;
-  for (QAbstractButton* sibling : button->parentWidget()->findChildren<QAbstractButton*>(Qt::FindDirectChildrenOnly))
-    if (sibling->autoExclusive() && sibling->isCheckable() && !sibling->group()) siblings.append(sibling);
-  return siblings;
-}
-
-bool reachedThroughGroup(QWidget* control, const QSet<QWidget*>& reached) {
-  for (QAbstractButton* member : exclusiveGroupOf(control))
-    if (reached.contains(member)) return true;
+// Tab stops at one button of a group of radio buttons and the arrow keys move among them, so
+// the group is reached when one of its buttons is.
+bool reachedAsRadioGroup(const QWidget* control, const QSet<QWidget*>& reached) {
+  const auto* radio = qobject_cast<const QRadioButton*>(control);
+  if (!radio || !radio->autoExclusive()) return false;
+  for (QWidget* other : reached) {
+    const auto* sibling = qobject_cast<const QRadioButton*>(other);
+    if (sibling && sibling->autoExclusive() && sibling->parentWidget() == radio->parentWidget()) return true;
+  }
   return false;
 }
 
@@ -153,7 +146,7 @@ KeyboardReport keyboardReport(QWidget* window) {
     QTest::keyClick(focused, Qt::Key_Tab);
   }
   for (QWidget* control : controls)
-    if (!reached.contains(control) && !reachedThroughGroup(control, reached)) report.unreachable.append(describe(control));
+    if (!reached.contains(control) && !reachedAsRadioGroup(control, reached)) report.unreachable.append(describe(control));
 
   QMap<QChar, QStringList> byLetter;
   for (const auto& [caption, widget] : captions(window)) {
@@ -192,7 +185,7 @@ QStringList windowTexts(QWidget* window) {
     if (auto* label = qobject_cast<QLabel*>(widget)) texts << label->text();
     if (auto* button = qobject_cast<QAbstractButton*>(widget)) texts << button->text();
     if (auto* group = qobject_cast<QGroupBox*>(widget)) texts << group->title();
-    if (auto* edit = qobject_cast<QLineEdit*>(widget)) texts << edit->placeholderText();
+    if (auto* edit = qobject_cast<QLineEdit*>(widget)) texts << edit->text() << edit->placeholderText();
     if (auto* tabs = qobject_cast<QTabWidget*>(widget))
       for (int i = 0; i < tabs->count(); ++i) texts << tabs->tabText(i) << tabs->tabToolTip(i);
     if (auto* combo = qobject_cast<QComboBox*>(widget))
@@ -206,7 +199,8 @@ QStringList windowTexts(QWidget* window) {
 
 QStringList windowsOnlyWords(const QStringList& texts) {
   static const QRegularExpression windowsWords(
-      QStringLiteral(R"(\bregistry\b|\bWindows\b|\bWin(95|98|NT|dows 9\d)\b|recycle bin|\b[A-Z]:\\|\\\\)"),
+      QStringLiteral(R"(\bregistry\b|\bWindows\b|\bWin(95|98|NT|32|dows 9\d)\b|\b(MS-)?DOS\b|recycle bin|)"
+                     R"(\b[A-Z]:[\\/]|\\\\|drive letter)"),
       QRegularExpression::CaseInsensitiveOption);
   QStringList found;
   for (const QString& text : texts)
