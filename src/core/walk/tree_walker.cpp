@@ -1,6 +1,6 @@
 #include "core/walk/tree_walker.h"
 
-#include <QDateTime>
+#include "core/walk/entry_facts.h"
 
 namespace tessaly {
 namespace {
@@ -8,12 +8,6 @@ namespace {
 using platform::EntryStatus;
 using platform::ListedType;
 using platform::OpenFolder;
-
-DosStamp stampOf(qint64 secondsSinceEpoch) {
-  return packDosStamp(QDateTime::fromSecsSinceEpoch(platform::localWallSeconds(secondsSinceEpoch), Qt::UTC));
-}
-
-bool isHiddenName(const char* name) { return name[0] == '.'; }
 
 // Most names are plain ASCII: they are copied into the entry's existing storage.
 void decodeName(const char* name, QString* into) {
@@ -153,7 +147,7 @@ void TreeWalker::scanFiles(int depth) {
     }
     EntryStatus status;
     if (!level.folder.entryStatus(listed.name, &status)) continue;
-    const quint8 attributes = attributesOf(listed.name, status);
+    const quint8 attributes = entryAttributes(listed.name, status);
     if (!passesMask(attributes, mask)) continue;
     if (everyName_) decodeName(listed.name, &entry_.name);
     entry_.attributes = attributes;
@@ -214,20 +208,12 @@ bool TreeWalker::isOtherMount(const EntryStatus& status) const {
 
 void TreeWalker::pathTo(int depth) { path_.truncate(levels_[size_t(depth)].pathLength); }
 
-quint8 TreeWalker::attributesOf(const char* name, const EntryStatus& status) const {
-  quint8 attributes = 0;
-  if (!status.ownerWritable) attributes |= ReadOnlyAttribute;
-  if (isHiddenName(name)) attributes |= HiddenAttribute;
-  if (status.kind == EntryStatus::Folder) attributes |= DirectoryAttribute;
-  if (status.kind == EntryStatus::Other) attributes |= SystemAttribute;
-  return attributes;
-}
-
 void TreeWalker::fillEntry(const EntryStatus& status) {
   entry_.size = status.size;
-  entry_.accessStamp = stampOf(status.accessSeconds);
-  entry_.writeStamp = stampOf(status.writeSeconds);
-  entry_.creationStamp = status.hasBirth ? stampOf(status.birthSeconds) : 0;
+  const EntryStamps stamps = entryStamps(status);
+  entry_.accessStamp = stamps.access;
+  entry_.writeStamp = stamps.write;
+  entry_.creationStamp = stamps.creation;
   entry_.device = status.device;
   entry_.inode = status.inode;
 }
