@@ -2,7 +2,7 @@
 
 #include <QMimeDatabase>
 
-#include "platform/read_only_file.h"
+#include "platform/directory_reader.h"
 
 namespace tessaly::platform {
 

@@ -1,6 +1,6 @@
 #include "platform/read_only_file.h"
 
-#include <QFile>
+#include "platform/host_path.h"
 
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -23,7 +23,7 @@ ReadOnlyFile& ReadOnlyFile::operator=(ReadOnlyFile&& other) noexcept {
 bool ReadOnlyFile::open(const QString& path) {
   close();
   // O_NONBLOCK: opening a pipe with no writer would otherwise wait for one.
-  const int fd = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC);
+  const int fd = ::open(encodePath(path).constData(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC);
   if (fd < 0) return false;
   struct stat status {};
   if (::fstat(fd, &status) != 0 || !S_ISREG(status.st_mode)) {
@@ -54,14 +54,6 @@ qint64 ReadOnlyFile::readAt(qint64 offset, char* into, qint64 length) const {
     total += got;
   }
   return total;
-}
-
-bool pathStatus(const QString& path, EntryStatus* status) {
-  const qsizetype slash = path.lastIndexOf(u'/');
-  const QString name = path.mid(slash + 1);
-  if (slash < 0 || name.isEmpty()) return OpenFolder::openRoot(path).status(status);
-  const OpenFolder folder = OpenFolder::openRoot(slash == 0 ? QStringLiteral("/") : path.left(slash));
-  return folder.isOpen() && folder.entryStatus(QFile::encodeName(name).constData(), status);
 }
 
 }  // namespace tessaly::platform

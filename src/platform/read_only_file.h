@@ -2,8 +2,6 @@
 
 #include <QString>
 
-#include "platform/directory_reader.h"
-
 namespace tessaly::platform {
 
 // A regular file opened for reading only. It never follows a link and never waits on a pipe
@@ -30,8 +28,5 @@ class ReadOnlyFile {
   int fd_ = -1;
   qint64 size_ = 0;
 };
-
-// The entry the path names, a link as the link itself; false when there is none.
-bool pathStatus(const QString& path, EntryStatus* status);
 
 }  // namespace tessaly::platform

@@ -1,27 +1,22 @@
-#include <QCommandLineParser>
 #include <QDateTime>
-#include <QFileInfo>
 
 #include "app/cli/cli_command.h"
 #include "core/inspect/file_details.h"
 #include "core/inspect/version_lines.h"
+#include "platform/host_files.h"
 
 namespace tessaly::cli {
 namespace {
 
 const QString kUsage = QStringLiteral("details FILE...");
 
-int runDetails(const QStringList& arguments) {
-  QCommandLineParser parser;
-  parser.addPositionalArgument(QStringLiteral("FILE"), QStringLiteral("The files to describe."), QStringLiteral("FILE..."));
-  if (!parser.parse(QStringList{QStringLiteral("details")} + arguments))
-    return fail(parser.errorText() + QStringLiteral(". Usage: tessaly-cli ") + kUsage);
+int runDetails(const QCommandLineParser& parser) {
   const QStringList files = parser.positionalArguments();
-  if (files.isEmpty()) return fail(QStringLiteral("No file given. Usage: tessaly-cli ") + kUsage);
+  if (files.isEmpty()) return failUsage(QStringLiteral("No file given."), kUsage);
   // Every file is looked at before any line is written, so a failed run prints nothing.
   QList<FileDetails> described;
   for (const QString& file : files) {
-    const std::optional<FileDetails> details = readFileDetails(QFileInfo(file).absoluteFilePath());
+    const std::optional<FileDetails> details = readFileDetails(platform::absolutePath(file));
     if (!details) return fail(QStringLiteral("Cannot find the file ") + file);
     described.append(*details);
   }
@@ -42,6 +37,10 @@ const bool registered = registerCommand(
      QStringLiteral("What the details window shows of each file, as label<TAB>value lines: name, type, size, "
                     "clusters, the three dates, attributes and the version items of a Windows program; "
                     "an empty line between files."),
+     [](QCommandLineParser& parser) {
+       parser.addPositionalArgument(QStringLiteral("FILE"), QStringLiteral("The files to describe."),
+                                    QStringLiteral("FILE..."));
+     },
      runDetails});
 
 }  // namespace

@@ -1,4 +1,3 @@
-#include <QCommandLineParser>
 #include <QDir>
 #include <QFile>
 #include <QTemporaryFile>
@@ -14,12 +13,8 @@ const QString kUsage = QStringLiteral("strings FILE");
 constexpr int kMinimumLength = 5;
 constexpr int kMaximumLength = 100;
 
-int runStrings(const QStringList& arguments) {
-  QCommandLineParser parser;
-  parser.addPositionalArgument(QStringLiteral("FILE"), QStringLiteral("The file to read."));
-  if (!parser.parse(QStringList{QStringLiteral("strings")} + arguments))
-    return fail(parser.errorText() + QStringLiteral(". Usage: tessaly-cli ") + kUsage);
-  if (parser.positionalArguments().size() != 1) return fail(QStringLiteral("Give one file. Usage: tessaly-cli ") + kUsage);
+int runStrings(const QCommandLineParser& parser) {
+  if (parser.positionalArguments().size() != 1) return failUsage(QStringLiteral("Give one file."), kUsage);
 
   QTemporaryFile strings(QDir::tempPath() + QStringLiteral("/strXXXXXX"));
   if (!strings.open()) return fail(QStringLiteral("Cannot make a temporary file in ") + QDir::tempPath());
@@ -37,6 +32,9 @@ const bool registered = registerCommand(
     {QStringLiteral("strings"), kUsage,
      QStringLiteral("The readable strings of a file (runs of 6 to 101 letters, digits and blanks), one a line, "
                     "as the viewer's \"Peek at strings\" lists them."),
+     [](QCommandLineParser& parser) {
+       parser.addPositionalArgument(QStringLiteral("FILE"), QStringLiteral("The file to read."));
+     },
      runStrings});
 
 }  // namespace

@@ -6,7 +6,7 @@
 #include "core/walk/directory_walk.h"
 #include "core/walk/entry_facts.h"
 #include "platform/drive_table.h"
-#include "platform/read_only_file.h"
+#include "platform/directory_reader.h"
 
 namespace tessaly {
 namespace {

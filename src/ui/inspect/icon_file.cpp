@@ -3,7 +3,7 @@
 #include <QPainter>
 
 #include "platform/file_type_icons.h"
-#include "platform/read_only_file.h"
+#include "platform/directory_reader.h"
 #include "ui/common/glyph_icon.h"
 
 namespace tessaly {
