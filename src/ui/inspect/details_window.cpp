@@ -11,6 +11,7 @@
 #include "core/inspect/file_details.h"
 #include "core/inspect/version_lines.h"
 #include "ui/common/dialog_widgets.h"
+#include "ui/common/help_topic.h"
 #include "ui/common/report_printer.h"
 #include "ui/common/win_place.h"
 #include "ui/inspect/icon_file.h"
@@ -81,6 +82,7 @@ TfrmDetails::TfrmDetails(const QString& path, QWidget* owner) : QDialog(owner), 
   connect(btView, &QPushButton::clicked, this, &TfrmDetails::btViewClick);
   connect(btPrint, &QPushButton::clicked, this, &TfrmDetails::btPrintClick);
   connect(btClose, &QPushButton::clicked, this, &QDialog::reject);
+  setHelpTopic(this, QStringLiteral("file-details.html"));
   FormShow();
 }
 
@@ -92,6 +94,11 @@ void TfrmDetails::FormShow() {
     imgIcon->setPixmap(iconfile(path_).pixmap(kIconSize, kIconSize));
     version_ = GetVer(path_, true);
     memVersion->setPlainText(version_.join(u'\n'));
+    // One tab stop just past the longest label lines the values up.
+    const QFontMetrics metrics = memVersion->fontMetrics();
+    int widest = 0;
+    for (const QString& line : version_) widest = qMax(widest, metrics.horizontalAdvance(line.section(u'\t', 0, 0)));
+    memVersion->setTabStopDistance(widest + metrics.averageCharWidth());
     texts_ = detailsTexts(*details, QDateTime::currentDateTime());
     lblName->setText(texts_.name);
     lblType->setText(texts_.type);

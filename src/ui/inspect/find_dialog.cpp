@@ -10,6 +10,7 @@
 #include <QVBoxLayout>
 
 #include "ui/common/dialog_widgets.h"
+#include "ui/common/help_topic.h"
 
 namespace tessaly {
 
@@ -49,6 +50,7 @@ TFindDlg::TFindDlg(QWidget* owner) : QDialog(owner) {
   (settings.backward ? rbBackward : rbForward)->setChecked(true);
   cbMatchCase->setChecked(settings.matchCase);
   cbGlobal->setChecked(settings.global);
+  setHelpTopic(this, QStringLiteral("file-viewer.html"));
   setFixedSize(sizeHint());
 }
 

@@ -22,6 +22,8 @@
 #include "core/common/text_routines.h"
 #include "core/inspect/byte_search.h"
 #include "ui/common/dialog_widgets.h"
+#include "ui/common/event_pump.h"
+#include "ui/common/help_topic.h"
 #include "ui/common/report_printer.h"
 #include "ui/common/wait_cursor.h"
 #include "ui/inspect/file_viewer.h"
@@ -72,6 +74,7 @@ TfrmView::TfrmView(const QString& path, QWidget* owner, ViewerRole role)
       hidden->hide();
     HexMode1->setVisible(false);
   }
+  setHelpTopic(this, QStringLiteral("file-viewer.html"));
   openInViewer(path);
   Viewer1->setFocus();
 }
@@ -162,7 +165,7 @@ void TfrmView::buildStatusLine() {
   lblWork = new QLabel(status);
   pbWork = new QProgressBar(status);
   pbWork->setRange(0, 100);
-  btStop = new QPushButton(QStringLiteral("&Stop"), status);
+  btStop = new QPushButton(QStringLiteral("S&top"), status);
   btStop->setAutoDefault(false);
   status->addWidget(lblWork, 1);
   status->addPermanentWidget(pbWork);
@@ -228,11 +231,12 @@ bool TfrmView::runLongWork(const QString& what, const std::function<bool()>& ste
   pbWork->setValue(0);
   pbWork->show();
   btStop->show();
+  EventPump pump;
   bool done = false;
   while (!done && !stopRequested_) {
     done = step();
     pbWork->setValue(percent());
-    QCoreApplication::processEvents();
+    pump.letEventsRun();
   }
   lblWork->clear();
   pbWork->hide();
