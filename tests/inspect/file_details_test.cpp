@@ -6,7 +6,7 @@
 #include "core/common/date_texts.h"
 #include "core/inspect/file_details.h"
 #include "core/walk/directory_walk.h"
-#include "support/fake_host.h"
+#include "inspect/details_host.h"
 #include "support/temp_tree.h"
 
 namespace tessaly {
@@ -16,18 +16,8 @@ const QDateTime kNow(QDate(2024, 5, 15), QTime(12, 0));
 
 class FileDetailsTest : public ::testing::Test {
  protected:
-  void SetUp() override {
-    savedFormat_ = shortDateFormat();
-    setShortDateFormat(QStringLiteral("M/d/yyyy"));
-    drives.add(QStringLiteral("/"), platform::DriveKind::Fixed, {}, 1e9, 4e9, 4096);
-    types.add(QStringLiteral(".txt"), QStringLiteral("text/plain"), QStringLiteral("Text Document"));
-  }
-  void TearDown() override { setShortDateFormat(savedFormat_); }
-
   testkit::TempTree tree;
-  testkit::FakeDriveTable drives;
-  testkit::FakeFileTypes types;
-  QString savedFormat_;
+  testkit::DetailsHost host;
 };
 
 TEST_F(FileDetailsTest, TheClusterLineCountsTheClustersTheSizeTakesRoundedUp) {

@@ -9,9 +9,8 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 
-#include "core/common/date_texts.h"
+#include "inspect/details_host.h"
 #include "inspect/pe_image_builder.h"
-#include "support/fake_host.h"
 #include "support/scripted_dialogs.h"
 #include "support/temp_tree.h"
 #include "ui/inspect/details_window.h"
@@ -28,14 +27,6 @@ QImage imageOf(const QIcon& icon) { return icon.pixmap(32, 32).toImage(); }
 
 class DetailsWindowTest : public ::testing::Test {
  protected:
-  void SetUp() override {
-    savedFormat_ = shortDateFormat();
-    setShortDateFormat(QStringLiteral("M/d/yyyy"));
-    drives.add(QStringLiteral("/"), platform::DriveKind::Fixed, {}, 1e9, 4e9, 4096);
-    types.add(QStringLiteral(".txt"), QStringLiteral("text/plain"), QStringLiteral("Text Document"));
-    types.add(QStringLiteral(".exe"), QStringLiteral("application/x-msdownload"), QStringLiteral("Windows program"));
-  }
-  void TearDown() override { setShortDateFormat(savedFormat_); }
   QString program() {
     testkit::PeRequest request;
     request.strings = {{"CompanyName", "Quornel Corporation"}, {"FileVersion", "3.1.0.7"}};
@@ -44,9 +35,7 @@ class DetailsWindowTest : public ::testing::Test {
 
   TempTree tree;
   ScriptedDialogs dialogs;
-  testkit::FakeDriveTable drives;
-  testkit::FakeFileTypes types;
-  QString savedFormat_;
+  testkit::DetailsHost host;
 };
 
 TEST_F(DetailsWindowTest, ATextFileShowsItsRowsWithoutAVersionBoxInAShorterWindow) {

@@ -134,34 +134,33 @@ std::optional<qint64> LineIndex::lineCount() const {
   return lines_;
 }
 
+std::optional<LineIndex::Checkpoint> LineIndex::walkFrom(Checkpoint at, const std::function<bool(const Checkpoint&)>& goOn) {
+  while (goOn(at)) {
+    const std::optional<qint64> next = rules_.nextLineStart(at.offset);
+    if (!next) return std::nullopt;
+    at = {*next, at.number + 1};
+  }
+  return at;
+}
+
 std::optional<qint64> LineIndex::lineNumberOf(qint64 lineStart) {
   if (lineStart >= counted_ && lineStart - counted_ < kCountOnTheSpot) countFurther(lineStart - counted_ + 1);
   if (lineStart >= counted_ && !complete()) return std::nullopt;
   auto after = std::upper_bound(checkpoints_.begin(), checkpoints_.end(), lineStart,
                                 [](qint64 offset, const Checkpoint& c) { return offset < c.offset; });
   if (after == checkpoints_.begin()) return std::nullopt;
-  const Checkpoint& from = *std::prev(after);
-  qint64 number = from.number;
-  for (qint64 at = from.offset; at < lineStart; ++number) {
-    const std::optional<qint64> next = rules_.nextLineStart(at);
-    if (!next) return std::nullopt;
-    at = *next;
-  }
-  return number;
+  const auto reached = walkFrom(*std::prev(after), [&](const Checkpoint& at) { return at.offset < lineStart; });
+  if (!reached) return std::nullopt;
+  return reached->number;
 }
 
 std::optional<qint64> LineIndex::lineStartOf(qint64 number) {
   if (number < 0 || number >= lines_) return std::nullopt;
   auto after = std::upper_bound(checkpoints_.begin(), checkpoints_.end(), number,
                                 [](qint64 n, const Checkpoint& c) { return n < c.number; });
-  const Checkpoint& from = *std::prev(after);
-  qint64 at = from.offset;
-  for (qint64 n = from.number; n < number; ++n) {
-    const std::optional<qint64> next = rules_.nextLineStart(at);
-    if (!next) return std::nullopt;
-    at = *next;
-  }
-  return at;
+  const auto reached = walkFrom(*std::prev(after), [&](const Checkpoint& at) { return at.number < number; });
+  if (!reached) return std::nullopt;
+  return reached->offset;
 }
 
 }  // namespace tessaly

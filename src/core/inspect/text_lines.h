@@ -1,5 +1,6 @@
 #pragma once
 
+#include <functional>
 #include <optional>
 #include <vector>
 
@@ -67,6 +68,8 @@ class LineIndex {
     qint64 offset;
     qint64 number;
   };
+  // Goes line by line from a known line while goOn holds; nothing past the last line.
+  std::optional<Checkpoint> walkFrom(Checkpoint at, const std::function<bool(const Checkpoint&)>& goOn);
   void addLineStart(qint64 offset);
   void countRange(qint64 from, QByteArrayView bytes);
 

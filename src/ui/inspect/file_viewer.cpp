@@ -76,27 +76,19 @@ void FileViewer::relayout() {
   changed();
 }
 
-qint64 FileViewer::linesDown(qint64 line, qint64 count) {
-  for (; count > 0; --count) {
-    const std::optional<qint64> next = document_.nextLine(line);
+// The line count lines further down (a negative count: up), or the last or first line there is.
+qint64 FileViewer::linesAway(qint64 line, qint64 count) {
+  for (; count != 0; count += count > 0 ? -1 : 1) {
+    const std::optional<qint64> next = count > 0 ? document_.nextLine(line) : document_.previousLine(line);
     if (!next) break;
     line = *next;
   }
   return line;
 }
 
-qint64 FileViewer::linesUp(qint64 line, qint64 count) {
-  for (; count > 0; --count) {
-    const std::optional<qint64> previous = document_.previousLine(line);
-    if (!previous) break;
-    line = *previous;
-  }
-  return line;
-}
-
 // The top line that shows the last line at the bottom of the window.
 qint64 FileViewer::lastPageTop() {
-  if (lastPageTop_ < 0) lastPageTop_ = linesUp(document_.lastLine(), visibleLineCount() - 1);
+  if (lastPageTop_ < 0) lastPageTop_ = linesAway(document_.lastLine(), 1 - visibleLineCount());
   return lastPageTop_;
 }
 
@@ -111,8 +103,8 @@ void FileViewer::showCaret() {
   if (caret_.line < top_) {
     top_ = caret_.line;
   } else {
-    const qint64 bottom = linesDown(top_, visibleLineCount() - 1);
-    if (caret_.line > bottom) top_ = qMin(linesUp(caret_.line, visibleLineCount() - 1), lastPageTop());
+    const qint64 bottom = linesAway(top_, visibleLineCount() - 1);
+    if (caret_.line > bottom) top_ = qMin(linesAway(caret_.line, 1 - visibleLineCount()), lastPageTop());
   }
   const QString text = document_.lineText(caret_.line);
   const int x = fontMetrics().horizontalAdvance(text.left(caret_.column)) + kTextMargin;
@@ -220,7 +212,7 @@ void FileViewer::updateScrollBars() {
   } else {
     const qint64 lastTop = qMax<qint64>(lastPageTop(), 1);
     vertical->setRange(0, kByteScrollSteps);
-    const qint64 shown = linesDown(top_, visibleLineCount()) - top_;
+    const qint64 shown = linesAway(top_, visibleLineCount()) - top_;
     vertical->setPageStep(int(qBound<qint64>(1, shown * kByteScrollSteps / lastTop, qint64(kByteScrollSteps))));
     vertical->setValue(int(top_ * kByteScrollSteps / lastTop));
   }
@@ -242,10 +234,10 @@ void FileViewer::verticalAction(int action) {
   if (!hasLines()) return;
   QScrollBar* bar = verticalScrollBar();
   switch (action) {
-    case QAbstractSlider::SliderSingleStepAdd: top_ = linesDown(top_, 1); break;
-    case QAbstractSlider::SliderSingleStepSub: top_ = linesUp(top_, 1); break;
-    case QAbstractSlider::SliderPageStepAdd: top_ = linesDown(top_, visibleLineCount()); break;
-    case QAbstractSlider::SliderPageStepSub: top_ = linesUp(top_, visibleLineCount()); break;
+    case QAbstractSlider::SliderSingleStepAdd: top_ = linesAway(top_, 1); break;
+    case QAbstractSlider::SliderSingleStepSub: top_ = linesAway(top_, -1); break;
+    case QAbstractSlider::SliderPageStepAdd: top_ = linesAway(top_, visibleLineCount()); break;
+    case QAbstractSlider::SliderPageStepSub: top_ = linesAway(top_, -visibleLineCount()); break;
     case QAbstractSlider::SliderToMinimum: top_ = 0; break;
     case QAbstractSlider::SliderToMaximum: top_ = lastPageTop(); break;
     case QAbstractSlider::SliderMove:
@@ -269,7 +261,7 @@ void FileViewer::wheelEvent(QWheelEvent* event) {
     return;
   }
   const qint64 lines = qint64(qAbs(notches)) * QApplication::wheelScrollLines();
-  setTop(notches < 0 ? linesDown(top_, lines) : linesUp(top_, lines));
+  setTop(notches < 0 ? linesAway(top_, lines) : linesAway(top_, -lines));
   event->accept();
 }
 
@@ -335,7 +327,7 @@ int FileViewer::columnAt(const QString& text, int x) const {
 
 ViewerPosition FileViewer::positionAt(const QPoint& point) {
   const int row = point.y() < 0 ? -1 - (-point.y() / lineHeight()) : point.y() / lineHeight();
-  const qint64 line = row < 0 ? linesUp(top_, -row) : linesDown(top_, row);
+  const qint64 line = linesAway(top_, row);
   const QString text = document_.lineText(line);
   return {line, columnAt(text, point.x() - kTextMargin + horizontalScrollBar()->value())};
 }
@@ -360,15 +352,15 @@ void FileViewer::keyPressEvent(QKeyEvent* event) {
   ViewerPosition to = caret_;
   const int length = int(document_.lineText(caret_.line).size());
   switch (event->key()) {
-    case Qt::Key_Up: to.line = linesUp(caret_.line, 1); break;
-    case Qt::Key_Down: to.line = linesDown(caret_.line, 1); break;
+    case Qt::Key_Up: to.line = linesAway(caret_.line, -1); break;
+    case Qt::Key_Down: to.line = linesAway(caret_.line, 1); break;
     case Qt::Key_PageUp:
-      to.line = linesUp(caret_.line, visibleLineCount());
-      top_ = linesUp(top_, visibleLineCount());
+      to.line = linesAway(caret_.line, -visibleLineCount());
+      top_ = linesAway(top_, -visibleLineCount());
       break;
     case Qt::Key_PageDown:
-      to.line = linesDown(caret_.line, visibleLineCount());
-      top_ = qMin(linesDown(top_, visibleLineCount()), lastPageTop());
+      to.line = linesAway(caret_.line, visibleLineCount());
+      top_ = qMin(linesAway(top_, visibleLineCount()), lastPageTop());
       break;
     case Qt::Key_Left:
       if (caret_.column > 0) {

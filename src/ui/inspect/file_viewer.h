@@ -72,8 +72,7 @@ class FileViewer final : public QAbstractScrollArea {
   // Keeps the top where it is and changes what depends on the shown lines.
   void relayout();
   void setTop(qint64 line);
-  qint64 linesDown(qint64 line, qint64 count);
-  qint64 linesUp(qint64 line, qint64 count);
+  qint64 linesAway(qint64 line, qint64 count);
   qint64 lastPageTop();
   void showCaret();
   void changeLook(const std::function<void()>& change);
