@@ -417,15 +417,17 @@ void TfrmView::Font1Click() {
 
 void TfrmView::btStringsClick() {
   QTemporaryFile strings(QDir::tempPath() + QStringLiteral("/strXXXXXX"));
-  {
-    WaitCursor waiting;
-    if (!strings.open()) {
-      showError(QStringLiteral("Could not open file ") + strings.fileTemplate());
-      return;
-    }
-    strings.close();
-    extractStrings(Viewer1->document().path(), strings.fileName(), kStringsMinimum, kStringsMaximum);
+  if (!strings.open()) {
+    showError(QStringLiteral("Could not open file ") + strings.fileTemplate());
+    return;
   }
+  strings.close();
+  StringsExtraction extraction;
+  // A file that cannot be read shows its error, and the strings window opens on nothing.
+  if (extraction.start(Viewer1->document().path(), strings.fileName(), kStringsMinimum, kStringsMaximum) &&
+      !runLongWork(QStringLiteral("Reading strings"), [&] { return extraction.step(kWorkSlice); },
+                   [&] { return extraction.percentDone(); }))
+    return;
   TfrmView window(strings.fileName(), this, ViewerRole::Strings);
   window.exec();
 }
