@@ -15,6 +15,7 @@ constexpr qint64 kCountedAtOnce = 4 * 1024 * 1024;
 // The steps of the vertical scroll bar while lines are not counted: it then stands for bytes.
 constexpr int kByteScrollSteps = 1 << 20;
 constexpr int kTextMargin = 2;
+constexpr int kCaretWidth = 2;
 constexpr int kAngleStepsPerNotch = 120;
 
 }  // namespace
@@ -304,7 +305,7 @@ void FileViewer::paintEvent(QPaintEvent*) {
     painter.drawText(left, y + metrics.ascent(), text);
     if (line == caret_.line && hasFocus()) {
       const int x = left + metrics.horizontalAdvance(text.left(caret_.column));
-      painter.fillRect(QRect(x, y, 2, height), colours.brush(QPalette::Text));
+      painter.fillRect(QRect(x, y, kCaretWidth, height), colours.brush(QPalette::Text));
     }
     const std::optional<qint64> next = document_.nextLine(line);
     if (!next) break;

@@ -43,7 +43,8 @@ constexpr int kStringsMaximum = 100;
 constexpr int kLargestTabSize = 255;
 constexpr int kPositionWidth = 8;
 constexpr int kTopWidth = 5;
-constexpr int kCloseMargin = 15;
+// "Close" keeps 15 pixels from the right edge; the row's other margins are small.
+const QMargins kButtonRowMargins(8, 4, 15, 4);
 const QSize kStartSize(640, 480);
 
 QString numberOrUnknown(const std::optional<qint64>& zeroBased) {
@@ -126,7 +127,7 @@ void TfrmView::buildMenus() {
 
 void TfrmView::buildButtons() {
   auto* row = new QHBoxLayout;
-  row->setContentsMargins(8, 4, kCloseMargin, 4);
+  row->setContentsMargins(kButtonRowMargins);
   rbAscii = new QRadioButton(QStringLiteral("&ASCII"), this);
   rbHex = new QRadioButton(QStringLiteral("&Hex"), this);
   rbAscii->setChecked(true);
