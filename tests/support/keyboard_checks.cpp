@@ -49,6 +49,18 @@ bool isPartOfAnotherControl(const QWidget* widget, const QWidget* window) {
   return false;
 }
 
+// Tab stops at one button of a group of radio buttons and the arrow keys move among them, so
+// the group is reached when one of its buttons is.
+bool reachedAsRadioGroup(const QWidget* control, const QSet<QWidget*>& reached) {
+  const auto* radio = qobject_cast<const QRadioButton*>(control);
+  if (!radio || !radio->autoExclusive()) return false;
+  for (QWidget* other : reached) {
+    const auto* sibling = qobject_cast<const QRadioButton*>(other);
+    if (sibling && sibling->autoExclusive() && sibling->parentWidget() == radio->parentWidget()) return true;
+  }
+  return false;
+}
+
 QString describe(const QWidget* widget) {
   QString text;
   if (const auto* button = qobject_cast<const QAbstractButton*>(widget)) text = button->text();
@@ -98,16 +110,6 @@ QList<QPair<QString, QWidget*>> captions(QWidget* window) {
   return found;
 }
 
-// Tab enters a group of radio buttons at its checked one and the arrow keys move within it,
-// so the group counts as reached when one of its buttons is.
-bool radioGroupReached(QWidget* control, const QSet<QWidget*>& reached) {
-  auto* radio = qobject_cast<QRadioButton*>(control);
-  if (!radio || !radio->autoExclusive()) return false;
-  for (QRadioButton* sibling : radio->parentWidget()->findChildren<QRadioButton*>(Qt::FindDirectChildrenOnly))
-    if (sibling->autoExclusive() && reached.contains(sibling)) return true;
-  return false;
-}
-
 void addMenuTexts(const QList<QAction*>& actions, QStringList& texts) {
   for (QAction* action : actions) {
     texts << action->text() << action->toolTip() << action->statusTip();
@@ -144,7 +146,7 @@ KeyboardReport keyboardReport(QWidget* window) {
     QTest::keyClick(focused, Qt::Key_Tab);
   }
   for (QWidget* control : controls)
-    if (!reached.contains(control) && !radioGroupReached(control, reached)) report.unreachable.append(describe(control));
+    if (!reached.contains(control) && !reachedAsRadioGroup(control, reached)) report.unreachable.append(describe(control));
 
   QMap<QChar, QStringList> byLetter;
   for (const auto& [caption, widget] : captions(window)) {
@@ -183,7 +185,7 @@ QStringList windowTexts(QWidget* window) {
     if (auto* label = qobject_cast<QLabel*>(widget)) texts << label->text();
     if (auto* button = qobject_cast<QAbstractButton*>(widget)) texts << button->text();
     if (auto* group = qobject_cast<QGroupBox*>(widget)) texts << group->title();
-    if (auto* edit = qobject_cast<QLineEdit*>(widget)) texts << edit->placeholderText();
+    if (auto* edit = qobject_cast<QLineEdit*>(widget)) texts << edit->text() << edit->placeholderText();
     if (auto* tabs = qobject_cast<QTabWidget*>(widget))
       for (int i = 0; i < tabs->count(); ++i) texts << tabs->tabText(i) << tabs->tabToolTip(i);
     if (auto* combo = qobject_cast<QComboBox*>(widget))
@@ -197,7 +199,8 @@ QStringList windowTexts(QWidget* window) {
 
 QStringList windowsOnlyWords(const QStringList& texts) {
   static const QRegularExpression windowsWords(
-      QStringLiteral(R"(\bregistry\b|\bWindows\b|\bWin(95|98|NT|dows 9\d)\b|recycle bin|\b[A-Z]:\\|\\\\)"),
+      QStringLiteral(R"(\bregistry\b|\bWindows\b|\bWin(95|98|NT|32|dows 9\d)\b|\b(MS-)?DOS\b|recycle bin|)"
+                     R"(\b[A-Z]:[\\/]|\\\\|drive letter)"),
       QRegularExpression::CaseInsensitiveOption);
   QStringList found;
   for (const QString& text : texts)
