@@ -124,7 +124,12 @@ TEST_F(ViewWindowTest, AGlobalSearchFindsTheFirstMatchFromTheStartAndFindNextGoe
   answerFind(QStringLiteral("apple"), false, true);
   window->Find1->trigger();
   EXPECT_EQ(window->Viewer1->caretLineNumber(), 1);
-  EXPECT_EQ(findSettings().backward, true);
+
+  // The dialog shows what it was given last, in any viewer.
+  TFindDlg again(nullptr);
+  EXPECT_EQ(again.edSearchText->text(), "apple");
+  EXPECT_TRUE(again.rbBackward->isChecked());
+  EXPECT_FALSE(again.cbGlobal->isChecked());
 }
 
 TEST_F(ViewWindowTest, ASelectionFromColumnTenPrintsWithTenLeadingBlanks) {
