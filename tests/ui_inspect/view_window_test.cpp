@@ -71,6 +71,8 @@ TEST_F(ViewWindowTest, AFileWithoutLinesDisablesFindGoToLinePrintAndSelectAll) {
   EXPECT_FALSE(empty->FindNext1->isEnabled());
   EXPECT_FALSE(empty->Copy1->isEnabled());
   EXPECT_EQ(empty->lblTotal->text(), "Total: 0");
+  EXPECT_EQ(empty->lblPosition->text(), "1:1     ");
+  EXPECT_EQ(empty->lblTop->text(), "Top: 1    ");
 
   auto missing = open(tree.path(QStringLiteral("missing.txt")));
   EXPECT_EQ(commandStates(*missing), QList<bool>({false, false, false, false}));

@@ -57,7 +57,8 @@ int FileViewer::lineHeight() const { return fontMetrics().lineSpacing(); }
 int FileViewer::visibleLineCount() const { return qMax(1, viewport()->height() / lineHeight()); }
 
 std::optional<qint64> FileViewer::lineNumberOf(qint64 line) {
-  if (!hasLines()) return std::nullopt;
+  // An empty file shows its caret on the first line, as an empty editor does.
+  if (!hasLines()) return 0;
   return document_.lineNumber(line);
 }
 
