@@ -294,16 +294,22 @@ void FileViewer::paintEvent(QPaintEvent*) {
   for (int row = 0; row * height < viewport()->height(); ++row) {
     const QString text = document_.lineText(line);
     const int y = row * height;
+    painter.setPen(colours.color(QPalette::Text));
+    painter.drawText(left, y + metrics.ascent(), text);
     if (hasSelection() && line >= from.line && line <= to.line) {
       const int start = line == from.line ? from.column : 0;
       const int end = line == to.line ? to.column : int(text.size());
       const int x1 = left + metrics.horizontalAdvance(text.left(start));
       // A line end inside the selection shows as one selected blank.
       const int x2 = left + metrics.horizontalAdvance(text.left(end)) + (line < to.line ? metrics.averageCharWidth() : 0);
-      painter.fillRect(QRect(x1, y, x2 - x1, height), colours.brush(QPalette::Highlight));
+      const QRect selected(x1, y, x2 - x1, height);
+      painter.fillRect(selected, colours.brush(QPalette::Highlight));
+      painter.save();
+      painter.setClipRect(selected);
+      painter.setPen(colours.color(QPalette::HighlightedText));
+      painter.drawText(left, y + metrics.ascent(), text);
+      painter.restore();
     }
-    painter.setPen(colours.color(QPalette::Text));
-    painter.drawText(left, y + metrics.ascent(), text);
     if (line == caret_.line && hasFocus()) {
       const int x = left + metrics.horizontalAdvance(text.left(caret_.column));
       painter.fillRect(QRect(x, y, kCaretWidth, height), colours.brush(QPalette::Text));
