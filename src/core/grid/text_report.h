@@ -16,6 +16,6 @@ QStringList reportHeading(const QString& title, const QDateTime& printedAt, cons
 
 // One line per grid row, the heading row first: each cell cut or padded to its column's
 // screen width / 6 characters, then one blank.
-QStringList gridReportLines(const ResultTable& grid);
+QStringList gridReportLines(const GridTable& grid);
 
 }  // namespace tessaly

@@ -1,17 +1,16 @@
-#include "core/search/stamp_texts.h"
+#include "core/grid/stamp_texts.h"
 
 namespace tessaly {
 namespace {
 
 constexpr quint32 kFirstDay1980 = (1u << 5) | 1u;  // the date half of 1 January 1980
 constexpr quint32 kNoon = 12u << 11;               // the time half of 12:00:00
-constexpr size_t kKeyRange = 0x10002;
 
 const QString& cached(std::vector<QString>& texts, std::vector<bool>& have, quint32 key, DosStamp stamp,
                       QString (*make)(DosStamp)) {
   if (texts.empty()) {
-    texts.resize(kKeyRange);
-    have.resize(kKeyRange);
+    texts.resize(kStampKeyCount);
+    have.resize(kStampKeyCount);
   }
   if (!have[key]) {
     texts[key] = make(stamp);
