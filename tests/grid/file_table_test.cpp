@@ -191,9 +191,11 @@ TEST(TextKeyTest, KeysFollowCodePointsAndCountRawBytesAsTheirOwnValue) {
   EXPECT_NE(textSortKey(QStringLiteral("raw") + kRaw80), textSortKey(QStringLiteral("raw") + kRawFF));
 
   const TextKeyHead head = textKeyHead(u"abcdefghIJKLMNOPqrs");
-  EXPECT_EQ(head.head, 0x4142434445464748ull);
-  EXPECT_EQ(head.next, 0x494A4B4C4D4E4F50ull);
+  EXPECT_EQ(head.words, (std::array<quint64, 3>{0x4142434445464748ull, 0x494A4B4C4D4E4F50ull, 0x5152530000000000ull}));
   EXPECT_EQ(head.length, 19u);
+  const TextKeyHead wide = textKeyHead(u"\u00e9");
+  EXPECT_EQ(wide.words[0], 0xC3A9000000000000ull);
+  EXPECT_EQ(wide.length, 2u);
 }
 
 TEST(TextKeyTest, APathInPiecesComparesAsTheJoinedText) {

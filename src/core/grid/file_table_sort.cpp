@@ -31,15 +31,14 @@ class SharedTextOrder {
   template <typename IndexOf, typename TextOf>
   SharedTextOrder(const FileTable& table, quint32 domain, IndexOf indexOf, TextOf textOf)
       : domain_(domain), indexes_(table.rows.size()), texts_(size_t(domain) + 1), used_(size_t(domain) + 1) {
-    for (size_t row = 0; row < indexes_.size(); ++row) {
-      const FoundFile* file = table.fileOf(qsizetype(row));
+    table.forEachRowFile([&](quint32 row, const FoundFile* file) {
       const quint32 index = file ? indexOf(*file) : domain;
       indexes_[row] = index;
       if (!used_[index]) {
         used_[index] = true;
         if (file) texts_[index] = textOf(index, *file);
       }
-    }
+    });
   }
 
   RowOrder order(SortKey key, bool descending) const {
@@ -94,7 +93,7 @@ class SharedTextOrder {
   std::vector<bool> used_;
 };
 
-// Names and paths by the text rule. Each row carries the first 16 bytes of its name's key, so
+// Names and paths by the text rule. Each row carries the first 24 bytes of its name's key, so
 // most comparisons never reach the names. A path is its folder's key followed by the name's:
 // the folders are ranked once, and two rows of unrelated folders are ordered by rank alone.
 // Only when one folder's key begins with the other's (a folder and its sub-folder) do the
@@ -103,45 +102,44 @@ class NameOrder {
  public:
   NameOrder(const FileTable& table, bool withFolders) : table_(table), withFolders_(withFolders) {
     if (withFolders_) rankFolders();
-    entries_.reserve(table.rows.size());
-    lengths_.reserve(table.rows.size());
-    for (quint32 row = 0; row < table.rows.size(); ++row) {
-      const FoundFile* file = table.fileOf(row);
+    entries_.resize(table.rows.size());
+    lengths_.resize(table.rows.size());
+    table.forEachRowFile([&](quint32 row, const FoundFile* file) {
       const TextKeyHead key = file ? textKeyHead(file->name) : TextKeyHead{};
       const quint32 group = !withFolders_ ? 0 : (file ? folderRanks_[file->folder] : kBlankGroup);
-      entries_.push_back({key.head, key.next, group, row});
-      lengths_.push_back(key.length);
-    }
+      entries_[row] = {key.words, group, row};
+      lengths_[row] = key.length;
+    });
   }
 
   RowOrder order(bool descending) {
-    return sortedRows(entries_, descending, [this](const Entry& a, const Entry& b) { return less(a, b); });
+    return sortedRows(entries_, descending, [this](const Entry& a, const Entry& b) { return compare(a, b); });
   }
 
  private:
   struct Entry {
-    quint64 head;
-    quint64 next;
+    std::array<quint64, kKeyHeadWords> words;
     quint32 group;  // the rank of the row's folder key; equal folder keys share one
     quint32 row;
   };
   // Blank rows show the empty text, which every key begins with.
   static constexpr quint32 kBlankGroup = 0;
 
-  bool less(const Entry& a, const Entry& b) const {
+  int compare(const Entry& a, const Entry& b) const {
     if (a.group != b.group) {
       const quint32 low = std::min(a.group, b.group);
       const quint32 high = std::max(a.group, b.group);
-      if (high > lastWithin_[low]) return a.group < b.group;
-      return compareTextKeys(textOf(a.row), textOf(b.row)) < 0;
+      if (high > lastWithin_[low]) return threeWay(a.group, b.group);
+      return compareTextKeys(textOf(a.row), textOf(b.row));
     }
-    if (a.head != b.head) return a.head < b.head;
-    if (a.next != b.next) return a.next < b.next;
+    for (size_t i = 0; i < kKeyHeadWords; ++i) {
+      if (a.words[i] != b.words[i]) return threeWay(a.words[i], b.words[i]);
+    }
     const quint32 aLength = lengths_[a.row];
     const quint32 bLength = lengths_[b.row];
-    // Keys that fit in their first 16 bytes are equal up to the shorter one.
-    if (aLength <= kKeyHeadBytes && bLength <= kKeyHeadBytes) return aLength < bLength;
-    return compareTextKeys(textOf(a.row), textOf(b.row)) < 0;
+    // Keys that fit in their first words are equal up to the shorter one.
+    if (aLength <= kKeyHeadBytes && bLength <= kKeyHeadBytes) return threeWay(aLength, bLength);
+    return compareTextKeys(textOf(a.row), textOf(b.row));
   }
 
   TextPieces textOf(quint32 row) const {
@@ -196,13 +194,11 @@ class NameOrder {
 bool localeWritesAsciiDigits() { return QLocale().zeroDigit() == u"0"; }
 
 RowOrder orderBySize(const FileTable& table, bool descending) {
-  std::vector<KeyedRow<qint64>> entries;
-  entries.reserve(table.rows.size());
-  for (quint32 row = 0; row < table.rows.size(); ++row) {
-    const FoundFile* file = table.fileOf(row);
+  std::vector<KeyedRow<qint64>> entries(table.rows.size());
+  table.forEachRowFile([&entries](quint32 row, const FoundFile* file) {
     // The number rule drops a minus sign.
-    entries.push_back({file ? qAbs(file->size) : 0, row});
-  }
+    entries[row] = {file ? qAbs(file->size) : 0, row};
+  });
   return sortedRows(entries, descending);
 }
 
@@ -251,8 +247,13 @@ RowOrder valueOrder(const FileTable& table, SortKey key, int column, bool descen
 }  // namespace
 
 void FileTable::sortRows(SortKey key, int column, bool descending) {
-  RowOrder order = valueOrder(*this, key, column, descending);
-  applyOrder(rows, order);
+  const RowOrder order = valueOrder(*this, key, column, descending);
+  // Rows are small: gathering them into a new list reads ahead freely, where moving them
+  // along the order's cycles would wait for each read in turn.
+  std::vector<ResultEntry> sorted;
+  sorted.reserve(rows.size());
+  for (quint32 row : order) sorted.push_back(rows[row]);
+  rows = std::move(sorted);
 }
 
 }  // namespace tessaly

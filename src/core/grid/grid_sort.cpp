@@ -47,12 +47,12 @@ RowOrder orderByTextKeys(size_t rowCount, const CellFeed& feed, bool descending)
     entries.push_back({keyPrefix(base + offsets[r], length, 0), keyPrefix(base + offsets[r], length, 8), r});
   }
   return sortedRows(entries, descending, [base, &offsets](const Entry& a, const Entry& b) {
-    if (a.head != b.head) return a.head < b.head;
-    if (a.next != b.next) return a.next < b.next;
+    if (a.head != b.head) return threeWay(a.head, b.head);
+    if (a.next != b.next) return threeWay(a.next, b.next);
     const size_t aLength = offsets[a.row + 1] - offsets[a.row];
     const size_t bLength = offsets[b.row + 1] - offsets[b.row];
     const int order = std::memcmp(base + offsets[a.row], base + offsets[b.row], std::min(aLength, bLength));
-    return order != 0 ? order < 0 : aLength < bLength;
+    return order != 0 ? order : threeWay(aLength, bLength);
   });
 }
 

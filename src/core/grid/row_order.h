@@ -24,23 +24,32 @@ struct KeyedRow {
   quint32 row;
 };
 
-// The rows in the order of their keys; equal keys keep their order in both directions.
-template <typename Entry, typename Less>
-RowOrder sortedRows(std::vector<Entry>& entries, bool descending, Less less) {
-  if (descending) {
-    std::stable_sort(entries.begin(), entries.end(), [&less](const Entry& a, const Entry& b) { return less(b, a); });
-  } else {
-    std::stable_sort(entries.begin(), entries.end(), less);
-  }
+// The rows in the order of their keys; rows with equal keys keep their order in both
+// directions. compare(a, b) is below, at or above 0 as a's key is below, equal to or above b's.
+template <typename Entry, typename Compare>
+RowOrder sortedRows(std::vector<Entry>& entries, bool descending, Compare compare) {
+  // The row number settles equal keys, so an in-place sort keeps their order without the
+  // buffer a stable sort takes.
+  std::sort(entries.begin(), entries.end(), [&compare, descending](const Entry& a, const Entry& b) {
+    const int order = compare(a, b);
+    if (order != 0) return descending ? order > 0 : order < 0;
+    return a.row < b.row;
+  });
   RowOrder order;
   order.reserve(entries.size());
   for (const Entry& entry : entries) order.push_back(entry.row);
   return order;
 }
 
+template <typename T>
+int threeWay(const T& a, const T& b) {
+  return a < b ? -1 : (b < a ? 1 : 0);
+}
+
 template <typename Key>
 RowOrder sortedRows(std::vector<KeyedRow<Key>>& entries, bool descending) {
-  return sortedRows(entries, descending, [](const KeyedRow<Key>& a, const KeyedRow<Key>& b) { return a.key < b.key; });
+  return sortedRows(entries, descending,
+                    [](const KeyedRow<Key>& a, const KeyedRow<Key>& b) { return threeWay(a.key, b.key); });
 }
 
 // Puts the rows in the order, moving each row once along the permutation's cycles, so no

@@ -1,5 +1,7 @@
 #include "core/grid/text_key.h"
 
+#include <algorithm>
+
 namespace tessaly {
 namespace {
 
@@ -86,14 +88,23 @@ std::string textSortKey(QStringView text) {
 
 TextKeyHead textKeyHead(QStringView text) {
   TextKeyHead result;
-  encodeText(text, [&result](quint8 byte) {
-    if (result.length < 8) {
-      result.head |= quint64(byte) << (56 - 8 * result.length);
-    } else if (result.length < kKeyHeadBytes) {
-      result.next |= quint64(byte) << (56 - 8 * (result.length - 8));
+  const auto put = [&result](quint8 byte) {
+    constexpr quint32 kBitsPerByte = 8;
+    constexpr quint32 kHighByteShift = 56;
+    if (result.length < kKeyHeadBytes) {
+      const quint32 inWord = result.length % sizeof(quint64);
+      result.words[result.length / sizeof(quint64)] |= quint64(byte) << (kHighByteShift - kBitsPerByte * inWord);
     }
     ++result.length;
-  });
+  };
+  // Most names are ASCII, whose key is one byte a character: only the head needs encoding.
+  const bool ascii = std::all_of(text.begin(), text.end(), [](QChar c) { return c.unicode() < 0x80; });
+  if (!ascii) {
+    encodeText(text, put);
+    return result;
+  }
+  for (qsizetype i = 0; i < text.size() && i < qsizetype(kKeyHeadBytes); ++i) put(quint8(folded(text[i].unicode())));
+  result.length = quint32(text.size());
   return result;
 }
 

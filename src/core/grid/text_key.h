@@ -13,14 +13,14 @@ namespace tessaly {
 std::string textSortKey(QStringView text);
 void appendTextKey(QStringView text, std::string& key);
 
-// The first 16 bytes of a text's key as two big-endian words, zero-padded, and the key's
-// whole length in bytes. Two texts whose keys fit in 16 bytes are ordered by these alone.
+// The first 24 bytes of a text's key as three big-endian words, zero-padded, and the key's
+// whole length in bytes. Two texts whose keys fit in 24 bytes are ordered by these alone.
+inline constexpr size_t kKeyHeadWords = 3;
+inline constexpr quint32 kKeyHeadBytes = kKeyHeadWords * sizeof(quint64);
 struct TextKeyHead {
-  quint64 head = 0;
-  quint64 next = 0;
+  std::array<quint64, kKeyHeadWords> words{};
   quint32 length = 0;
 };
-inline constexpr quint32 kKeyHeadBytes = 16;
 TextKeyHead textKeyHead(QStringView text);
 
 // A text given as up to three pieces read one after the other (a folder, a separator, a file
