@@ -16,7 +16,8 @@ void sortGridByDate(ResultTable& grid, int keyColumn, bool descending);
 void sortGrid(ResultTable& grid, SortKey key, int keyColumn, bool descending);
 
 // The keys, one per cell text (the text key is in text_key.h).
-// Digits and the decimal separator only, read as a number; 0 when that does not read.
+// Digits (of any script) and the decimal separator only, read as a number; 0 when that does
+// not read.
 double numberSortKey(const QString& text, QChar decimalSeparator);
 // The day number of a date in the short date format; 1 January 1900 when it does not read.
 qint64 dateSortKey(const QString& text);

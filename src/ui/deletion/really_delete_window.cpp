@@ -18,13 +18,17 @@
 #include "core/deletion/partition.h"
 #include "core/archive/archive_settings.h"
 #include "core/safeharbor/safe_harbor.h"
+#include "platform/host_path.h"
 #include "ui/archive/zip_options_window.h"
 #include "ui/common/standby_window.h"
 #include "ui/common/dialog_widgets.h"
 #include "ui/common/wait_cursor.h"
+#include "ui/common/help_topic.h"
 
 namespace tessaly {
 namespace {
+
+constexpr int kPathRole = Qt::UserRole;
 
 QListWidget* panelList(QWidget* parent) {
   auto* list = new QListWidget(parent);
@@ -40,6 +44,7 @@ TfrmReallyDelete::TfrmReallyDelete(const DeletionRequest& request, const Deletio
       deletePanel_(request.files) {
   setObjectName(QStringLiteral("frmReallyDelete"));
   setWindowTitle(QStringLiteral("Clean up the following files"));
+  setHelpTopic(this, QStringLiteral("deletion.html"));
   if (!services_.protection) services_.protection = &protectionCheck();
   if (!services_.defaultZipPath) {
     ownZipPath_ = readArchiveFolder();
@@ -64,11 +69,11 @@ TfrmReallyDelete::TfrmReallyDelete(const DeletionRequest& request, const Deletio
   lblLeft = new QLabel(deletionPage);
   lb1 = panelList(deletionPage);
   lb1->setObjectName(QStringLiteral("lb1"));
-  btToAgainst = hintedButton(QStringLiteral("Move files OFF to safe harbor"), QStringLiteral("Move selected files off of the deletion list"), deletionPage);
+  btToAgainst = hintedButton(QStringLiteral("&Move files OFF to safe harbor"), QStringLiteral("Move selected files off of the deletion list"), deletionPage);
   left->addWidget(lblLeft);
   left->addWidget(lb1, 1);
   left->addWidget(btToAgainst);
-  left->addWidget(wrappedText(QStringLiteral("These files are not in the registry or in the windows search path therefore it is safer to delete these files.  However, these files may still belong to working applications therefore they may be needed for proper operation of other applications."), deletionPage));
+  left->addWidget(wrappedText(QStringLiteral("These files are not referenced by installed software or in the search path therefore it is safer to delete these files.  However, these files may still belong to working applications therefore they may be needed for proper operation of other applications."), deletionPage));
   left->addWidget(wrappedText(QStringLiteral("To move these files off of the list of files to be deleted drag the mouse cursor over the file list to select the desired files then click on the Move button."), deletionPage));
   TabbedNotebook1->addTab(deletionPage, QStringLiteral("Files to be deleted"));
 
@@ -77,15 +82,15 @@ TfrmReallyDelete::TfrmReallyDelete(const DeletionRequest& request, const Deletio
   lblRight = new QLabel(harborPage);
   lb2 = panelList(harborPage);
   lb2->setObjectName(QStringLiteral("lb2"));
-  btMoveLeft = hintedButton(QStringLiteral("Move files to the deletion panel"), QStringLiteral("Move files on to the list of files to be deleted"), harborPage);
-  btReason = hintedButton(QStringLiteral("Reason that file is on this list"), QStringLiteral("Why the file is on the list of non-deleted files"), harborPage);
+  btMoveLeft = hintedButton(QStringLiteral("&Move files to the deletion panel"), QStringLiteral("Move files on to the list of files to be deleted"), harborPage);
+  btReason = hintedButton(QStringLiteral("&Reason that file is on this list"), QStringLiteral("Why the file is on the list of non-deleted files"), harborPage);
   auto* harborButtons = new QHBoxLayout;
   harborButtons->addWidget(btMoveLeft);
   harborButtons->addWidget(btReason);
   right->addWidget(lblRight);
   right->addWidget(lb2, 1);
   right->addLayout(harborButtons);
-  right->addWidget(wrappedText(QStringLiteral("It is not recommended that you delete these files without uninstalling their associated applications.  They are either located in the windows system directories or are in the system registry.  These files will not be deleted."), harborPage));
+  right->addWidget(wrappedText(QStringLiteral("It is not recommended that you delete these files without uninstalling their associated applications.  They are either located in the system folders or are referenced by installed software.  These files will not be deleted."), harborPage));
   right->addWidget(wrappedText(QStringLiteral("To delete these files move them to the deletion panel.  You may select multiple files by dragging the mouse over the list of files above then clicking on the Move files button."), harborPage));
   TabbedNotebook1->addTab(harborPage, QStringLiteral("Safe Harbor - Do not delete these files"));
   layout->addWidget(TabbedNotebook1, 1, 0, 1, 2);
@@ -106,6 +111,7 @@ TfrmReallyDelete::TfrmReallyDelete(const DeletionRequest& request, const Deletio
   bar->setToolTip(QStringLiteral("Progress bar"));
   Gauge1 = new QProgressBar(pnlProgress);
   Gauge1->setRange(0, 100);
+  Gauge1->setAlignment(Qt::AlignCenter);  // the percentage inside the bar
   Gauge1->setStyleSheet(QStringLiteral("QProgressBar::chunk { background: red; }"));
   progress->addWidget(lblName);
   progress->addWidget(bar);
@@ -165,7 +171,7 @@ void TfrmReallyDelete::MoveFiles() {
   setEnabled(false);
   const Partition partition = partitionFiles(deletePanel_, *services_.protection, [&](int examined) {
     standBy->bar->setValue(examined);
-    letEventsRun();
+    eventPump_.letEventsRun();
   });
   standBy->hide();
   setEnabled(true);
@@ -195,9 +201,13 @@ void TfrmReallyDelete::updateLeftRight() {
   UpdateHeaders();
 }
 
+// Each entry shows its path as the user reads it and keeps the path itself.
 void TfrmReallyDelete::fillPanel(QListWidget* list, const QStringList& entries) {
   list->clear();
-  list->addItems(entries);
+  for (const QString& path : entries) {
+    auto* item = new QListWidgetItem(platform::displayPath(path), list);
+    item->setData(kPathRole, path);
+  }
 }
 
 void TfrmReallyDelete::moveSelected(QListWidget* from, QStringList& source, QStringList& target) {
@@ -224,7 +234,7 @@ void TfrmReallyDelete::btMoveLeftClick() {
 void TfrmReallyDelete::btReasonClick() {
   const QListWidgetItem* focused = lb2->currentItem();
   if (!focused) return;
-  showInfo(protectionReasonMessage(focused->text(), *services_.protection));
+  showInfo(protectionReasonMessage(focused->data(kPathRole).toString(), *services_.protection));
 }
 
 bool TfrmReallyDelete::NoFilesToDelete() {
@@ -245,7 +255,7 @@ void TfrmReallyDelete::btDeleteAllClick() {
 void TfrmReallyDelete::btRecycleClick() {
   if (NoFilesToDelete()) return;
   const QString question =
-      QStringLiteral("Note that the trash may be full or that you may have the \"Immediately Remove Files On Delete\" option turned on in the trash. If either is true, then you will not be able to recover the deleted files from the trash. \r\rSend to the trash anyway?");
+      QStringLiteral("Note that the trash may be full or that you may have the \"Immediately Remove Files On Delete\" option turned on in the trash. If either is true, then you will not be able to recover the deleted files from the trash. \n\nSend to the trash anyway?");
   if (dialogs().ask(MessageStyle::Question, windowTitle(), question, AnswerSet::YesNo) != Answer::Yes) {
     showInfo(QStringLiteral("Files not deleted"));
     return;
@@ -261,7 +271,8 @@ void TfrmReallyDelete::btZipClick() {
   runAction(true, [&](const std::vector<PlannedRemoval>& plan) {
     Gauge1->setValue(0);
     const RunOutcome outcome = archivePlannedFiles(plan, run, *services_.remover, *this);
-    if (!abortRequested_)
+    // An archive that nothing went into is never claimed.
+    if (!abortRequested_ && outcome.removedFiles > 0)
       showInfo(QStringLiteral("Files deleted and stored in archive zip files in the folder \"") + *services_.defaultZipPath + u'"');
     return outcome;
   });
@@ -312,23 +323,15 @@ void TfrmReallyDelete::reject() {
 }
 
 void TfrmReallyDelete::fileStarted(int index, const QString& path) {
-  lblName->setText(path);
+  lblName->setText(platform::displayPath(path));
   bar->setValue(index);
-  letEventsRun();
+  eventPump_.letEventsRun();
 }
 
 bool TfrmReallyDelete::archiveProgress(int percent) {
   Gauge1->setValue(percent);
-  letEventsRun();
+  eventPump_.letEventsRun();
   return abortRequested_;
-}
-
-// Repaints and the Cancel button stay live without paying for an event round per file.
-void TfrmReallyDelete::letEventsRun() {
-  const qint64 now = QDateTime::currentMSecsSinceEpoch();
-  if (now - lastEventsRun_ < 20) return;
-  lastEventsRun_ = now;
-  QCoreApplication::processEvents();
 }
 
 }  // namespace tessaly
