@@ -13,6 +13,7 @@
 
 #include "core/grid/grid_text.h"
 #include "deletion/fake_protection_check.h"
+#include "platform/host_path.h"
 #include "support/scripted_dialogs.h"
 #include "support/temp_tree.h"
 #include "ui/grid/file_grid_model.h"
@@ -56,7 +57,7 @@ class MarkedGridTest : public ::testing::Test {
     auto files = std::make_shared<FoundFiles>();
     std::vector<ResultEntry> rows;
     for (const FixtureFile& file : fixture) {
-      const QString path = tree.file(QString::fromUtf8(file.path), QByteArray(file.size, 'x'));
+      const QString path = tree.file(platform::decodePath(QByteArray(file.path)), QByteArray(file.size, 'x'));
       const qsizetype slash = path.lastIndexOf(u'/');
       const FileStamps stamps{packDosStamp(QDateTime(QDate(2001, 1, file.day), QTime(9, 0)))};
       files->add(path.left(slash), path.mid(slash + 1), file.size, stamps);
@@ -73,7 +74,7 @@ class MarkedGridTest : public ::testing::Test {
   bool shownMarked(int row) const { return model().data(model().index(row, Filename), GridTableModel::MarkedRole).toBool(); }
   int rowOf(const char* path) const {
     for (int row = 0; row < model().rowCount(); ++row) {
-      if (grid->table().filePath(row) == tree.path(QString::fromUtf8(path))) return row;
+      if (grid->table().filePath(row) == tree.path(platform::decodePath(QByteArray(path)))) return row;
     }
     return -1;
   }
@@ -352,6 +353,36 @@ TEST_F(MarkedGridTest, OpenViewAndDetailsActOnlyOnAFileThatIsThere) {
   EXPECT_EQ(viewed.size(), 1);
   EXPECT_EQ(detailed.size(), 1);
   EXPECT_EQ(dialogs.shown().size(), 1);
+}
+
+TEST_F(MarkedGridTest, ANameThatIsNotUtf8IsMarkedOpenedAndHandedOverAsItselfAndShownEscaped) {
+  open({{"a/caf\xE9.txt", 40, 1}, {"a/plain.txt", 2, 1}});
+  const QString raw = tree.path(platform::decodePath(QByteArray("a/caf\xE9.txt")));
+  const int row = rowOf("a/caf\xE9.txt");
+  EXPECT_EQ(model().data(model().index(row, Filename)).toString(), QStringLiteral("caf\\xE9.txt"));
+  grid->toggleRow(row);
+  EXPECT_EQ(lastCounter(), QStringLiteral("1 files 40 bytes"));
+
+  QByteArray openedUrl;
+  grid->openUrl = [&](const QUrl& url) {
+    openedUrl = url.toEncoded();
+    return false;
+  };
+  makeCurrent(row);
+  grid->openCurrent();
+  EXPECT_TRUE(openedUrl.endsWith("/a/caf%E9.txt")) << openedUrl.constData();
+  EXPECT_EQ(dialogs.texts(MessageStyle::Error), QStringList{QStringLiteral("Couldn't open ") + platform::displayPath(raw)});
+
+  DeletionRequest handed;
+  grid->runDeletion = [&](const DeletionRequest& request) {
+    handed = request;
+    return false;
+  };
+  grid->handOver();
+  EXPECT_EQ(handed.files, QStringList{raw});
+  grid->reports()->copyNames();
+  EXPECT_EQ(QGuiApplication::clipboard()->text(), platform::displayPath(raw) + QStringLiteral("\r\n") +
+                                                       tree.path(QStringLiteral("a/plain.txt")) + QStringLiteral("\r\n"));
 }
 
 TEST_F(MarkedGridTest, TheCloseQueryAsksOnlyWithMarkedFilesAndOnlyWhereTheWindowHasOne) {

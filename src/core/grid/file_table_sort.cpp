@@ -1,6 +1,5 @@
 // The sorts of a file grid. Each gives exactly the order the rule gives the cells' texts (the
 // text grid's sorts), but compares values: a million rows sort without forming a text each.
-#include <QLocale>
 #include <algorithm>
 
 #include "core/grid/file_table.h"
@@ -191,8 +190,6 @@ class NameOrder {
   std::vector<quint32> lastWithin_{0};
 };
 
-bool localeWritesAsciiDigits() { return QLocale().zeroDigit() == u"0"; }
-
 RowOrder orderBySize(const FileTable& table, bool descending) {
   std::vector<KeyedRow<qint64>> entries(table.rows.size());
   table.forEachRowFile([&entries](quint32 row, const FoundFile* file) {
@@ -220,7 +217,7 @@ RowOrder valueOrder(const FileTable& table, SortKey key, int column, bool descen
       if (key != SortKey::Text) break;
       return NameOrder(table, table.valueOf(column) == FileValue::Path).order(descending);
     case FileValue::Size:
-      if (key != SortKey::Number || !localeWritesAsciiDigits()) break;
+      if (key != SortKey::Number) break;
       return orderBySize(table, descending);
     case FileValue::Folder:
       return SharedTextOrder(

@@ -3,6 +3,7 @@
 #include <QSaveFile>
 
 #include "core/grid/stamp_texts.h"
+#include "platform/host_path.h"
 
 namespace tessaly {
 namespace {
@@ -69,7 +70,9 @@ QString gridAsWebPage(const GridTable& table) {
   for (qsizetype row = 0; row < table.rowCount(); ++row) {
     html += QStringLiteral("<tr>");
     const std::optional<quint32> colour = table.cellColour(row);
-    for (int c = 0; c < table.columnCount(); ++c) html += cellHtml(table, c, table.cellText(row, c, repeated), false, colour);
+    for (int c = 0; c < table.columnCount(); ++c) {
+      html += cellHtml(table, c, platform::displayPath(table.cellText(row, c, repeated)), false, colour);
+    }
     html += QStringLiteral("</tr>\n");
   }
   return html + QStringLiteral("</table><p>\n");

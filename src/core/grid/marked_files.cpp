@@ -1,10 +1,10 @@
 #include "core/grid/marked_files.h"
 
-#include <QFileInfo>
 #include <algorithm>
 #include <vector>
 
 #include "core/common/text_routines.h"
+#include "platform/directory_reader.h"
 
 namespace tessaly {
 
@@ -59,9 +59,9 @@ QString markedCounterText(const QString& pattern, const MarkedFiles& marks) {
 }
 
 std::optional<qint64> currentFileSize(const QString& path) {
-  const QFileInfo info(path);
-  if (!info.exists()) return std::nullopt;
-  return info.size();
+  platform::EntryStatus status;
+  if (!platform::pathStatus(path, &status)) return std::nullopt;
+  return status.size;
 }
 
 }  // namespace tessaly

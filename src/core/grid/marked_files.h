@@ -44,8 +44,8 @@ class MarkedFiles {
 // thousands separators ("%d files %s bytes").
 QString markedCounterText(const QString& pattern, const MarkedFiles& marks);
 
-// The size of the file at the path as it is now, hidden and read-only files included; none
-// when nothing is there.
+// The size of the file at the path as it is now, hidden and read-only files included (a link
+// is looked at, never followed); none when nothing is there.
 std::optional<qint64> currentFileSize(const QString& path);
 
 }  // namespace tessaly

@@ -2,6 +2,7 @@
 
 #include "core/common/date_texts.h"
 #include "core/grid/stamp_texts.h"
+#include "platform/host_path.h"
 
 namespace tessaly {
 namespace {
@@ -32,7 +33,7 @@ QStringList gridReportLines(const GridTable& grid) {
   lines.append(reportRow(grid, [&grid](int c) { return grid.headings[c]; }));
   StampTexts repeated;
   for (qsizetype row = 0; row < grid.rowCount(); ++row) {
-    lines.append(reportRow(grid, [&](int c) { return grid.cellText(row, c, repeated); }));
+    lines.append(reportRow(grid, [&](int c) { return platform::displayPath(grid.cellText(row, c, repeated)); }));
   }
   return lines;
 }

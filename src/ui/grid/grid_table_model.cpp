@@ -4,6 +4,8 @@
 #include <QFont>
 #include <utility>
 
+#include "platform/host_path.h"
+
 namespace tessaly {
 namespace {
 
@@ -62,7 +64,7 @@ QVariant GridTableModel::data(const QModelIndex& index, int role) const {
   const int row = index.row();
   const int column = index.column();
   switch (role) {
-    case Qt::DisplayRole: return grid.cellText(row, column);
+    case Qt::DisplayRole: return platform::displayPath(grid.cellText(row, column));
     case Qt::TextAlignmentRole: return int(qtAlignment(grid.alignmentOf(column)));
     case Qt::BackgroundRole:
       if (const std::optional<quint32> colour = grid.cellColour(row)) return QColor(QRgb(*colour));

@@ -7,6 +7,7 @@
 
 #include "core/common/dialogs.h"
 #include "core/safeharbor/safe_harbor.h"
+#include "platform/host_path.h"
 #include "ui/common/wait_cursor.h"
 #include "ui/grid/file_grid_model.h"
 #include "ui/grid/grid_cell_delegate.h"
@@ -14,6 +15,15 @@
 #include "ui/grid/window_sizing.h"
 
 namespace tessaly {
+namespace {
+
+// The file's URL made of its path's own bytes, so a name that is not UTF-8 reaches the
+// desktop's opener as itself.
+QUrl fileUrl(const QString& path) {
+  return QUrl::fromEncoded(QByteArrayLiteral("file://") + platform::encodePath(path).toPercentEncoding("/"));
+}
+
+}  // namespace
 
 MarkedGrid::MarkedGrid(MarkedGridSettings settings, QWidget* parent)
     : GridView(parent),
@@ -141,7 +151,9 @@ std::optional<QString> MarkedGrid::currentExistingFile() const {
 
 void MarkedGrid::openCurrent() {
   const std::optional<QString> path = currentExistingFile();
-  if (path && !openUrl(QUrl::fromLocalFile(*path))) showError(QStringLiteral("Couldn't open ") + *path);
+  if (path && !openUrl(fileUrl(*path))) {
+    showError(QStringLiteral("Couldn't open ") + platform::displayPath(*path));
+  }
 }
 
 void MarkedGrid::viewCurrent() {
