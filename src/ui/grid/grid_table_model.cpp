@@ -25,13 +25,13 @@ GridTableModel::GridTableModel(QObject* parent) : QAbstractTableModel(parent) {}
 void GridTableModel::setMarkColumn(int column, const QIcon& markPicture) {
   markColumn_ = column;
   markPicture_ = markPicture;
-  allCellsChanged(Qt::DecorationRole);
+  allCellsChanged({Qt::DecorationRole});
 }
 
 void GridTableModel::setShadingShown(bool shown) {
   if (shadingShown_ == shown) return;
   shadingShown_ = shown;
-  allCellsChanged(Qt::BackgroundRole);
+  allCellsChanged({Qt::BackgroundRole});
 }
 
 void GridTableModel::setBoldCells(CellRule rule) {
@@ -39,12 +39,9 @@ void GridTableModel::setBoldCells(CellRule rule) {
   refreshBold();
 }
 
-void GridTableModel::refreshBold() { allCellsChanged(Qt::FontRole); }
+void GridTableModel::refreshBold() { allCellsChanged({Qt::FontRole}); }
 
-void GridTableModel::refreshMarks() {
-  allCellsChanged(Qt::DecorationRole);
-  allCellsChanged(MarkedRole);
-}
+void GridTableModel::refreshMarks() { allCellsChanged({Qt::DecorationRole, MarkedRole}); }
 
 void GridTableModel::sortRows(SortKey key, int column, bool descending) {
   Q_EMIT layoutAboutToBeChanged();
@@ -99,9 +96,9 @@ Qt::ItemFlags GridTableModel::flags(const QModelIndex& index) const {
 
 void GridTableModel::rowChanged(int row) { Q_EMIT dataChanged(index(row, 0), index(row, columnCount() - 1)); }
 
-void GridTableModel::allCellsChanged(int role) {
+void GridTableModel::allCellsChanged(const QList<int>& roles) {
   if (dataRowCount() > 0 && columnCount() > 0) {
-    Q_EMIT dataChanged(index(0, 0), index(dataRowCount() - 1, columnCount() - 1), {role});
+    Q_EMIT dataChanged(index(0, 0), index(dataRowCount() - 1, columnCount() - 1), roles);
   }
 }
 

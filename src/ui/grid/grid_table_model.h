@@ -53,7 +53,7 @@ class GridTableModel : public QAbstractTableModel {
   virtual GridTable& mutableTable() = 0;
   virtual bool isMarked(int row) const = 0;
   void rowChanged(int row);
-  void allCellsChanged(int role);
+  void allCellsChanged(const QList<int>& roles);
 
  private:
   CellRule boldRule_;

@@ -10,6 +10,7 @@
 #include "core/grid/file_table.h"
 #include "core/grid/marked_files.h"
 #include "ui/deletion/really_delete_window.h"
+#include "ui/grid/grid_cell_delegate.h"
 #include "ui/grid/grid_view.h"
 
 class QAction;
@@ -17,7 +18,6 @@ class QAction;
 namespace tessaly {
 
 class FileGridModel;
-class GridCellDelegate;
 class ProtectionCheck;
 class ReportCommands;
 class TopPanelActions;
@@ -44,7 +44,7 @@ struct MarkedGridSettings {
   AfterHandOver afterHandOver = AfterHandOver::CloseUnlessCancelled;
   bool deleteKeyMarks = false;  // the Delete key works as "&Mark"
   bool closeQuery = false;      // closing with marked files asks first
-  int textInset = 2;            // pixels between a cell's edge and its text
+  int textInset = GridCellDelegate::kTextInset;  // pixels between a cell's edge and its text
   QString openCaption = QStringLiteral("Open");
   std::function<QString()> printTitle;  // the title of the printed report, built when printing
 };
