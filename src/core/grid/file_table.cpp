@@ -29,6 +29,18 @@ QString FileTable::filePath(qsizetype row) const {
   return file ? files_->fullPath(*file) : QString();
 }
 
+std::vector<std::pair<quint32, quint32>> FileTable::rowsByFile() const {
+  // Counted into place by file number.
+  const size_t blank = files_->files().size();
+  const auto placeOf = [blank](quint32 file) { return file == kNoFile ? blank : size_t(file); };
+  std::vector<quint32> starts(blank + 2);
+  for (const ResultEntry& entry : rows) ++starts[placeOf(entry.file) + 1];
+  for (size_t i = 1; i < starts.size(); ++i) starts[i] += starts[i - 1];
+  std::vector<std::pair<quint32, quint32>> visits(rows.size());
+  for (quint32 row = 0; row < rows.size(); ++row) visits[starts[placeOf(rows[row].file)]++] = {rows[row].file, row};
+  return visits;
+}
+
 QString FileTable::formCell(qsizetype row, int column, StampTexts* repeated) const {
   const FoundFile* file = fileOf(row);
   if (!file || column < 0 || column >= columnCount()) return {};

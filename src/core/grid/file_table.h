@@ -59,21 +59,13 @@ class FileTable final : public GridTable {
     return file == kNoFile ? nullptr : &files_->files()[file];
   }
 
-  // Calls use(row, file) for every row in order, with nullptr for a blank row. After a sort
-  // the rows' files lie scattered in memory, so the files of rows ahead, and their names, are
-  // fetched early.
+  // Calls use(row, file) once for every row, with nullptr for a blank row, in the order of the
+  // files rather than of the rows. After a sort the rows' files lie scattered in memory; taken
+  // in their own order the files and their names are read front to back, several times faster.
   template <typename Use>
   void forEachRowFile(Use use) const {
-    constexpr size_t kFileAhead = 32;
-    constexpr size_t kNameAhead = 16;
     const std::vector<FoundFile>& all = files_->files();
-    const size_t count = rows.size();
-    const auto fileAt = [&](size_t row) { return row < count && rows[row].file != kNoFile ? &all[rows[row].file] : nullptr; };
-    for (size_t row = 0; row < count; ++row) {
-      if (const FoundFile* ahead = fileAt(row + kFileAhead)) __builtin_prefetch(ahead);
-      if (const FoundFile* ahead = fileAt(row + kNameAhead)) __builtin_prefetch(ahead->name.constData());
-      use(quint32(row), fileAt(row));
-    }
+    for (const auto& [file, row] : rowsByFile()) use(row, file == kNoFile ? nullptr : &all[file]);
   }
 
   qsizetype rowCount() const override { return qsizetype(rows.size()); }
@@ -86,6 +78,9 @@ class FileTable final : public GridTable {
   QString formCell(qsizetype row, int column, StampTexts* repeated) const override;
 
  private:
+  // Each row's file and row number, in the order of the files; blank rows last.
+  std::vector<std::pair<quint32, quint32>> rowsByFile() const;
+
   std::shared_ptr<const FoundFiles> files_;
   std::vector<FileColumn> columns_;
 };

@@ -1,6 +1,8 @@
 // The sorts of a file grid. Each gives exactly the order the rule gives the cells' texts (the
 // text grid's sorts), but compares values: a million rows sort without forming a text each.
 #include <algorithm>
+#include <array>
+#include <utility>
 
 #include "core/grid/file_table.h"
 #include "core/grid/grid_sort.h"
@@ -101,12 +103,13 @@ class NameOrder {
  public:
   NameOrder(const FileTable& table, bool withFolders) : table_(table), withFolders_(withFolders) {
     if (withFolders_) rankFolders();
-    entries_.resize(table.rows.size());
+    // The sort settles equal keys by the row number, so the entries may come in any order.
+    entries_.reserve(table.rows.size());
     lengths_.resize(table.rows.size());
     table.forEachRowFile([&](quint32 row, const FoundFile* file) {
       const TextKeyHead key = file ? textKeyHead(file->name) : TextKeyHead{};
       const quint32 group = !withFolders_ ? 0 : (file ? folderRanks_[file->folder] : kBlankGroup);
-      entries_[row] = {key.words, group, row};
+      entries_.push_back({key.words, group, row});
       lengths_[row] = key.length;
     });
   }
@@ -190,13 +193,44 @@ class NameOrder {
   std::vector<quint32> lastWithin_{0};
 };
 
+// Rows by unsigned keys, a byte at a time from the lowest: each pass keeps the order the one
+// before left, so equal keys keep the rows' order. A byte that every key shares is skipped;
+// descending sorts the keys' complements.
+RowOrder orderByUnsignedKeys(std::vector<KeyedRow<quint64>>& entries, bool descending) {
+  constexpr int kBitsPerByte = 8;
+  constexpr size_t kByteValues = 256;
+  constexpr quint64 kByteMask = kByteValues - 1;
+  constexpr int kKeyBytes = sizeof(quint64);
+  if (descending) {
+    for (KeyedRow<quint64>& entry : entries) entry.key = ~entry.key;
+  }
+  std::array<std::array<quint32, kByteValues>, kKeyBytes> counts{};
+  for (const KeyedRow<quint64>& entry : entries) {
+    for (int byte = 0; byte < kKeyBytes; ++byte) ++counts[size_t(byte)][entry.key >> (kBitsPerByte * byte) & kByteMask];
+  }
+  std::vector<KeyedRow<quint64>> placed(entries.size());
+  for (int byte = 0; byte < kKeyBytes; ++byte) {
+    std::array<quint32, kByteValues>& starts = counts[size_t(byte)];
+    const int shift = kBitsPerByte * byte;
+    if (entries.empty() || starts[entries.front().key >> shift & kByteMask] == entries.size()) continue;
+    quint32 start = 0;
+    for (quint32& count : starts) start += std::exchange(count, start);
+    for (const KeyedRow<quint64>& entry : entries) placed[starts[entry.key >> shift & kByteMask]++] = entry;
+    entries.swap(placed);
+  }
+  RowOrder order;
+  order.reserve(entries.size());
+  for (const KeyedRow<quint64>& entry : entries) order.push_back(entry.row);
+  return order;
+}
+
 RowOrder orderBySize(const FileTable& table, bool descending) {
-  std::vector<KeyedRow<qint64>> entries(table.rows.size());
+  std::vector<KeyedRow<quint64>> entries(table.rows.size());
   table.forEachRowFile([&entries](quint32 row, const FoundFile* file) {
     // The number rule drops a minus sign.
-    entries[row] = {file ? qAbs(file->size) : 0, row};
+    entries[row] = {file ? quint64(qAbs(file->size)) : 0, row};
   });
-  return sortedRows(entries, descending);
+  return orderByUnsignedKeys(entries, descending);
 }
 
 // A day and a time of day as their keys; a text made from any stamp of the key is the text.
