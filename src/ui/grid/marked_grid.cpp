@@ -38,14 +38,7 @@ MarkedGrid::MarkedGrid(MarkedGridSettings settings, QWidget* parent)
       highlight_(new QAction(QStringLiteral("Highlight folders on Safe Harbor list"), this)),
       reports_(new ReportCommands({[this]() -> const GridTable& { return table(); },
                                    [this] { return settings_.printTitle ? settings_.printTitle() : QString(); },
-                                   [this] {
-                                     QStringList paths;
-                                     for (qsizetype row = 0; row < table().rowCount(); ++row) {
-                                       const QString path = table().filePath(row);
-                                       if (!path.isEmpty()) paths.append(path);
-                                     }
-                                     return paths;
-                                   }},
+                                   [this] { return listedPaths(); }},
                                   this)),
       topPanel_(new TopPanelActions(this)) {
   openUrl = [](const QUrl& url) { return QDesktopServices::openUrl(url); };
@@ -69,6 +62,15 @@ QAction* MarkedGrid::newAction(const QString& caption, void (MarkedGrid::*handle
 }
 
 const FileTable& MarkedGrid::table() const { return model_->table(); }
+
+QStringList MarkedGrid::listedPaths() const {
+  QStringList paths;
+  for (qsizetype row = 0; row < table().rowCount(); ++row) {
+    const QString path = table().filePath(row);
+    if (!path.isEmpty()) paths.append(path);
+  }
+  return paths;
+}
 
 void MarkedGrid::showTable(FileTable table) {
   marks_.clear();

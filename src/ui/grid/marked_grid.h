@@ -124,6 +124,8 @@ class MarkedGrid : public GridView {
   void toggle(int row);
   void setCleanEnabled(bool enabled);
   void marksChanged();
+  // "Filenames only": the full path of every row that lists a file.
+  QStringList listedPaths() const;
   // The current row's file, when it lists one that is there now.
   std::optional<QString> currentExistingFile() const;
   bool runDeletionWindow(const DeletionRequest& request);
