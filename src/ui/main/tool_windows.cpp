@@ -2,6 +2,7 @@
 
 #include "core/common/dialogs.h"
 #include "ui/archive/unzip_window.h"
+#include "ui/dates/mods_window.h"
 #include "ui/main/app_state.h"
 #include "ui/safeharbor/no_delete_window.h"
 #include "ui/stats/statistics_window.h"
@@ -22,6 +23,12 @@ ToolOutcome openUnzip(QWidget* owner) {
   return {};
 }
 
+template <class Window>
+ToolOutcome openModal(QWidget* owner) {
+  makeToolWindow<Window>(owner)->exec();
+  return {};
+}
+
 ToolOutcome openStatistics(QWidget* owner) {
   statisticsWindow(owner).showStatistics();
   return {};
@@ -39,7 +46,8 @@ std::vector<ToolEntry> toolWindows() {
   return {
       tool("btDuplicate", "&Duplicate files", "Locate duplicate files", glyphs::duplicateFiles, true, true),
       tool("btFileHog", "&File hogs", "Locate large files", glyphs::fileHogs, true, false),
-      tool("btFiles", "Files &accessed", "Locate old and recent files", glyphs::filesAccessed, true),
+      tool("btFiles", "Files &accessed", "Locate old and recent files", glyphs::filesAccessed, true, std::nullopt,
+           openModal<TfrmMods>),
       tool("btDirHogs", "Folder &hogs", "Locate folders taking the most space", glyphs::folderHogs, true),
       tool("btClean", "&Quick clean", "Quickly clean up temporary files", glyphs::quickClean, true),
       tool("btStatistic", "&Statistics", "Compute disk statistics", glyphs::statistics, false, std::nullopt,
