@@ -5,6 +5,8 @@
 #include <QComboBox>
 #include <QFile>
 #include <QGroupBox>
+#include <QHeaderView>
+#include <QTimer>
 #include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
@@ -23,6 +25,7 @@
 #include "ui/dates/mods_window.h"
 #include "ui/grid/grid_table_model.h"
 #include "ui/grid/marked_grid.h"
+#include "ui/scan/add_new_folder_window.h"
 #include "ui/scan/drive_check_list.h"
 
 namespace tessaly {
@@ -233,7 +236,13 @@ TEST_F(ModsTest, SortDirectionsLastFromOneOpeningOfTheWindowToTheNext) {
   open();
   EXPECT_TRUE(window->sortItems[0]->isChecked());
   search(window->rbModified, window->rbInBetween, kMarch1, kMarch31);
-  window->sortItems[4]->trigger();
+  // A click on the "Size" heading runs the same command.
+  QHeaderView* headings = window->grid->horizontalHeader();
+  const int sizeColumn = 4;
+  const QPoint middle(headings->sectionViewportPosition(sizeColumn) + headings->sectionSize(sizeColumn) / 2,
+                      headings->height() / 2);
+  QTest::mouseClick(headings->viewport(), Qt::LeftButton, {}, middle);
+  EXPECT_TRUE(window->sortItems[4]->isChecked());
   EXPECT_EQ(column(0), firstOpening == smallFirst ? largeFirst : smallFirst);
 }
 
@@ -327,6 +336,22 @@ TEST_F(ModsTest, ThePatternIsDescribedAndLeavesOutOtherFiles) {
   EXPECT_EQ(mods.lblWild->text(), QStringLiteral("Text Document"));
   search(mods.rbAccessed, mods.rbOnOrAfter, kMarch1, kMarch1);
   EXPECT_EQ(names(), (std::set<QString>{"Mar01.txt", "Mar31.txt", "Old.txt"}));
+}
+
+TEST_F(ModsTest, AddingAFolderRefillsTheDriveListWithIt) {
+  TfrmMods& mods = open();
+  const QString added = tree.folder(QStringLiteral("added"));
+  dialogs.chooseText(added);
+  QTimer::singleShot(0, [] {
+    auto* folders = qobject_cast<TfrmAddNewFolder*>(QApplication::activeModalWidget());
+    ASSERT_NE(folders, nullptr);
+    folders->btAdd->click();
+    folders->btClose->click();
+  });
+  mods.Addafoldertolistofdrives1->trigger();
+  QStringList texts;
+  for (const DriveListItem& item : mods.pckDrive->items()) texts.append(item.text);
+  EXPECT_TRUE(texts.contains(added)) << texts.join(u';').toStdString();
 }
 
 TEST_F(ModsTest, ThePrintTitleNamesTheKindAndTheRange) {
