@@ -2,6 +2,7 @@
 
 #include "core/common/date_texts.h"
 #include "core/dates/date_query.h"
+#include "support/scoped_date_format.h"
 
 namespace tessaly {
 namespace {
@@ -9,14 +10,7 @@ namespace {
 // Dates read and written as M/d/yyyy, whatever the host's locale.
 class ShortDates : public ::testing::Test {
  protected:
-  void SetUp() override {
-    saved_ = shortDateFormat();
-    setShortDateFormat(QStringLiteral("M/d/yyyy"));
-  }
-  void TearDown() override { setShortDateFormat(saved_); }
-
- private:
-  QString saved_;
+  testkit::ScopedDateFormat format{QStringLiteral("M/d/yyyy")};
 };
 
 DosStamp stampOn(int year, int month, int day, int hour = 12) {

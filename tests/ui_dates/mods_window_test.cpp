@@ -19,6 +19,7 @@
 #include "core/dates/files_by_date.h"
 #include "deletion/fake_protection_check.h"
 #include "support/fake_host.h"
+#include "support/scoped_date_format.h"
 #include "support/scripted_dialogs.h"
 #include "support/temp_tree.h"
 #include "ui/dates/date_box.h"
@@ -53,8 +54,6 @@ class ActingPacer final : public WalkPacer {
 class ModsTest : public ::testing::Test {
  protected:
   ModsTest() {
-    savedFormat_ = shortDateFormat();
-    setShortDateFormat(QStringLiteral("M/d/yyyy"));
     drives.add(QStringLiteral("/"), platform::DriveKind::Fixed);
     types.add(QStringLiteral(".txt"), QStringLiteral("txtfile"), QStringLiteral("Text Document"));
     dated("Feb29.txt", QDate(2024, 2, 29), QDate(2024, 4, 1));
@@ -65,7 +64,6 @@ class ModsTest : public ::testing::Test {
     dated("Old.txt", kMarch1, QDate(1975, 6, 1));
     dated(".Mar15.txt", QDate(2024, 3, 15), QDate(2024, 3, 15));
   }
-  ~ModsTest() override { setShortDateFormat(savedFormat_); }
 
   void dated(const char* relative, const QDate& access, const QDate& write) {
     tree.file(QString::fromUtf8(relative), QByteArrayLiteral("x"));
@@ -109,9 +107,7 @@ class ModsTest : public ::testing::Test {
   testkit::FakeProtectionCheck check;
   TempTree tree;
   std::unique_ptr<TfrmMods> window;
-
- private:
-  QString savedFormat_;
+  testkit::ScopedDateFormat format{QStringLiteral("M/d/yyyy")};
 };
 
 TEST_F(ModsTest, EachDateKindAndRangeFindsTheFilesOfItsBoundaryDays) {
