@@ -216,13 +216,48 @@ QString protectedFolderWarning(int reason, const QList<InnerEntry>& inside) {
   return text + QStringLiteral("\n\n") + question;
 }
 
+namespace {
+
+// The folder a run removes, held through its parent: each pass opens it afresh by its name
+// there (a listing is read once per descriptor), and must find the very folder it began with.
+class RunFolder {
+ public:
+  RunFolder(const QString& path, QString* reason)
+      : parent_(platform::openFolderPath(QFileInfo(path).path(), reason)), name_(QFile::encodeName(QFileInfo(path).fileName())) {
+    const SharedFolder first = open(reason);
+    if (first) first->status(&status_);
+  }
+  bool isOpen() const { return status_.inode != 0; }
+  const platform::OpenFolder& parent() const { return parent_; }
+  const char* name() const { return name_.constData(); }
+
+  // Null when the folder is gone or is another one now.
+  SharedFolder open(QString* reason) const {
+    if (!parent_.isOpen()) return {};
+    auto folder = std::make_shared<platform::OpenFolder>(platform::openSubFolder(parent_, name(), reason));
+    EntryStatus now;
+    if (!folder->isOpen() || !folder->status(&now)) return {};
+    if (isOpen() && (now.device != status_.device || now.inode != status_.inode)) {
+      if (reason) *reason = QStringLiteral("it changed during the run");
+      return {};
+    }
+    return folder;
+  }
+
+ private:
+  platform::OpenFolder parent_;
+  QByteArray name_;
+  EntryStatus status_;
+};
+
+}  // namespace
+
 FolderRunReport runFolderDeletion(const FolderRunRequest& request, FolderRunServices& services, FolderRunObserver& observer) {
   FolderRunReport report;
   report.folder = request.folder;
   report.kind = request.kind;
   report.deleteAfterZip = request.deleteAfterZip;
-  const QFileInfo info(request.folder);
-  FolderHarbor harbor(request.folder, info.canonicalFilePath(), services.harbor);
+  FolderHarbor harbor(request.folder, QFileInfo(request.folder).canonicalFilePath(), services.harbor);
   int reason = NotProtected;
   services.protection->isInExceptionList(request.folder, false, &reason);
   const QString warning = protectedFolderWarning(reason, harbor.entriesInside());
@@ -231,34 +266,39 @@ FolderRunReport runFolderDeletion(const FolderRunRequest& request, FolderRunServ
     return report;
 
   QString why;
-  const platform::OpenFolder parent = platform::openFolderPath(info.path(), &why);
-  const QByteArray name = QFile::encodeName(info.fileName());
-  platform::OpenFolder top = parent.isOpen() ? platform::openSubFolder(parent, name.constData(), &why) : platform::OpenFolder();
-  if (!top.isOpen()) {
+  const RunFolder folder(request.folder, &why);
+  if (!folder.isOpen()) {
     showError(withReason(QStringLiteral("Cannot open the folder ") + request.folder, why));
     return report;
   }
   report.started = true;
   // An empty folder simply goes, with nothing to count or report.
-  if (request.kind != FolderRunKind::Zip && platform::removeEntryAt(parent, name.constData(), true, nullptr) == RemovalResult::Removed) {
+  if (request.kind != FolderRunKind::Zip &&
+      platform::removeEntryAt(folder.parent(), folder.name(), true, nullptr) == RemovalResult::Removed) {
     report.folderRemoved = true;
     return report;
   }
 
-  const SharedFolder shared = std::make_shared<const platform::OpenFolder>(std::move(top));
-  FileStep files(request, services, harbor, observer, report);
   const auto pump = [&] { observer.letEventsRun(); };
-  FolderWalk(files, pump, [&] { return files.stopped(); }).run(shared, request.folder);
+  FileStep files(request, services, harbor, observer, report);
+  if (const SharedFolder top = folder.open(&why)) FolderWalk(files, pump, [&] { return files.stopped(); }).run(top, request.folder);
   files.finish();
   report.aborted = report.aborted || files.stopped();
-  if (request.kind != FolderRunKind::Zip) recordDeletions(request.kind == FolderRunKind::Trash ? RemovalKind::Trashed : RemovalKind::Deleted,
-                                                          report.removedFiles, report.removedBytes);
+  if (request.kind != FolderRunKind::Zip)
+    recordDeletions(request.kind == FolderRunKind::Trash ? RemovalKind::Trashed : RemovalKind::Deleted, report.removedFiles,
+                    report.removedBytes);
   if (report.aborted || !report.removesFiles()) return report;
 
   FolderStep folders(harbor, report);
-  FolderWalk(folders, pump, [&] { return observer.abortRequested(); }).run(shared, request.folder);
+  const SharedFolder top = folder.open(&why);
+  if (!top) {
+    ++report.failed;
+    showError(withReason(kCouldNotOpenFolder + request.folder, why));
+    return report;
+  }
+  FolderWalk(folders, pump, [&] { return observer.abortRequested(); }).run(top, request.folder);
   if (observer.abortRequested()) report.aborted = true;
-  else folders.removeFolder(parent, name.constData(), request.folder);
+  else folders.removeFolder(folder.parent(), folder.name(), request.folder);
   return report;
 }
 
