@@ -29,7 +29,7 @@ three_files "$work/zip"
 out=$("$cli" clean-folder --zip --keep-files "$work/zip")
 check "zip without deleting exits 0" 0 $?
 check "zip reports the files" "Zipped up 3 files" "$(head -n1 <<<"$out")"
-archive=$(sed -n 's/^Archive: //p' <<<"$out")
+archive=$(sed -n 's/^Stored in the archive "\(.*\)"$/\1/p' <<<"$out")
 check_that "the archive is in the archive folder" test "$(dirname "$archive")" = "$HOME"
 check "the archive holds the three files" 3 "$(unzip -Z1 "$archive" | wc -l)"
 check_that "the files stay" test -f "$work/zip/a.txt"

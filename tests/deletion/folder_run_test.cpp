@@ -137,7 +137,7 @@ TEST_P(EachRun, ThreeFilesAndAnEmptySubFolderAreCountedAndTotalled) {
   FolderRunRecorder recorder;
   const FolderRunReport report = runParam("d", recorder);
 
-  const QString summary = kind() == FolderRunKind::Zip ? QStringLiteral("Zipped up 3 files")
+  const QString summary = kind() == FolderRunKind::Zip ? "Zipped up 3 files\nStored in the archive \"" + archivePath() + '"'
                                                        : QStringLiteral("Deleted 3 files for a savings of 300 bytes.");
   EXPECT_EQ(folderRunReportText(report), summary);
   EXPECT_EQ(recorder.counts, (QList<qint64>{1, 2, 3}));
@@ -321,7 +321,7 @@ TEST_F(FolderRunTest, AZipRunWithoutDeletingAsksNothingAndAReadOnlyFolderIsNever
   ASSERT_TRUE(QFile::setPermissions(tree.path("d/ro"), QFileDevice::ReadOwner | QFileDevice::ExeOwner));
   const FolderRunReport zipped = run("d", FolderRunKind::Zip, false);
   EXPECT_TRUE(dialogs.shown().isEmpty());
-  EXPECT_EQ(folderRunReportText(zipped), "Zipped up 2 files");
+  EXPECT_EQ(folderRunReportText(zipped), "Zipped up 2 files\nStored in the archive \"" + archivePath() + '"');
   EXPECT_TRUE(exists(secret));
   EXPECT_TRUE(exists(tree.path("d/ro/plain.txt")));
   EXPECT_EQ(readRemovalTotals().archivedFiles, 2);

@@ -143,12 +143,12 @@ TEST_F(DelDirectoryTest, ZipWithoutDeletingStoresTheCommentAndKeepsTheFiles) {
     return true;
   };
   window->btZip->click();
-  EXPECT_EQ(dialogs.texts(), QStringList{"Zipped up 3 files"});
   EXPECT_TRUE(window->zipMode());
   EXPECT_EQ(filesIn("d"), 3);
   EXPECT_EQ(zipPath, chosen);
   const QStringList archives = QDir(chosen).entryList({"Drive-root-FolderClean*.zip"}, QDir::Files);
   ASSERT_EQ(archives.size(), 1) << archives.join(' ').toStdString();
+  EXPECT_EQ(dialogs.texts(), QStringList{"Zipped up 3 files\nStored in the archive \"" + chosen + u'/' + archives.first() + u'"'});
   ZipReader reader;
   ASSERT_TRUE(reader.open(chosen + u'/' + archives.first(), nullptr));
   EXPECT_EQ(reader.comment(), "old project");

@@ -55,7 +55,6 @@ int runCleanFolder(const QStringList& arguments) {
   const FolderRunReport report = runFolderDeletion(request, services, observer);
   const QString text = folderRunReportText(report);
   if (!text.isEmpty()) printOut(text + u'\n');
-  if (request.kind == FolderRunKind::Zip && report.removedFiles > 0) printOut(QStringLiteral("Archive: ") + archivePathFor(request.archive) + u'\n');
   return report.complete() && !messages.failed() ? 0 : 1;
 }
 

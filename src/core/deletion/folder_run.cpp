@@ -257,6 +257,7 @@ FolderRunReport runFolderDeletion(const FolderRunRequest& request, FolderRunServ
   report.folder = request.folder;
   report.kind = request.kind;
   report.deleteAfterZip = request.deleteAfterZip;
+  if (request.kind == FolderRunKind::Zip) report.archivePath = archivePathFor(request.archive);
   FolderHarbor harbor(request.folder, QFileInfo(request.folder).canonicalFilePath(), services.harbor);
   int reason = NotProtected;
   services.protection->isInExceptionList(request.folder, false, &reason);
@@ -329,6 +330,8 @@ QString folderRunReportText(const FolderRunReport& report) {
               formatThousands(report.removedBytes) + QStringLiteral(" bytes.");
     if (report.aborted) summary += QStringLiteral(" (Note: Deletion operation canceled ... not all files deleted)");
   }
+  if (report.kind == FolderRunKind::Zip && report.removedFiles > 0)
+    lines.prepend(QStringLiteral("Stored in the archive \"") + report.archivePath + u'"');
   if (report.removesFiles() && !report.folderRemoved)
     lines.append(QStringLiteral("The folder ") + report.folder + QStringLiteral(" was left in place, with what stayed in it."));
   lines.prepend(summary);

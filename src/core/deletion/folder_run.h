@@ -56,6 +56,7 @@ struct FolderRunReport {
   qint64 notArchived = 0;       // links and special files, which an archive cannot hold
   qint64 foldersNotOpened = 0;
   QStringList otherMounts;      // mount points inside, not entered
+  QString archivePath;          // zip runs: the archive the files went into
   bool aborted = false;         // Cancel, a refused question or a refusing trash
 
   bool removesFiles() const { return kind != FolderRunKind::Zip || deleteAfterZip; }

@@ -16,7 +16,6 @@
 #include "core/safeharbor/safe_harbor.h"
 #include "ui/archive/zip_options_window.h"
 #include "ui/common/dialog_widgets.h"
-#include "ui/common/wait_cursor.h"
 
 namespace tessaly {
 namespace {
@@ -177,11 +176,9 @@ void TfrmDelDirectory::StartTheDeletionProcess(FolderRunKind kind, const Archive
   abortRequested_ = false;
   cancelledByUser_ = false;
   runButtons_->setEnabled(false);
-  {
-    const WaitCursor wait;
-    FolderRunServices services{services_.protection, *services_.harbor, services_.trash};
-    report_ = runFolderDeletion(request, services, *this);
-  }
+  // No wait cursor: the window stays live, and its questions and Cancel want the pointer.
+  FolderRunServices services{services_.protection, *services_.harbor, services_.trash};
+  report_ = runFolderDeletion(request, services, *this);
   Gauge1->hide();
   runButtons_->setEnabled(true);
   runInProgress_ = false;
