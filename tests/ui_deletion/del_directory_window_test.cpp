@@ -7,6 +7,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTest>
+#include <QThread>
 
 #include "core/archive/zip_reader.h"
 #include "core/common/removal_totals.h"
@@ -172,6 +173,8 @@ TEST_F(DelDirectoryTest, CancelDuringARunAsksAndYesStopsItWhileNoLetsItFinish) {
     const QString folder = QStringLiteral("d-") + QLatin1String(c.name);
     for (int i = 0; i < 5; ++i) tree.file(folder + QStringLiteral("/f%1.txt").arg(i), 10, 'x');
     auto window = open(folder);
+    // The window's event pump lets events run once its interval has passed since it began.
+    QThread::msleep(EventPump::kInterval.count() + 1);
     bool buttonsLockedDuringRun = false;
     // Runs at the first chance the run gives pending events: the user pressing Cancel.
     QMetaObject::invokeMethod(window.get(), [&] {

@@ -17,11 +17,13 @@
 #include "platform/xdg_paths.h"
 #include "core/safeharbor/safe_harbor.h"
 #include "support/fake_host.h"
+#include "support/keyboard_checks.h"
 #include "support/scripted_dialogs.h"
 #include "support/temp_tree.h"
 #include "ui/archive/unzip_window.h"
 #include "ui/main/app_state.h"
-#include "ui/main/help_window.h"
+#include "ui/common/help_topic.h"
+#include "ui/common/help_window.h"
 #include "ui/main/main_window.h"
 #include "ui/safeharbor/no_delete_window.h"
 
@@ -292,6 +294,24 @@ TEST_F(MainWindowTest, HelpOpensTheManualAtItsFirstPage) {
   EXPECT_TRUE(help->isVisible());
   EXPECT_EQ(help->browser()->source().fileName(), QStringLiteral("index.html"));
   EXPECT_TRUE(help->browser()->toPlainText().contains(QStringLiteral("Folder hogs")));
+}
+
+TEST_F(MainWindowTest, F1OpensTheWindowsOwnTopic) {
+  TfrmMain& main = show();
+  main.activateWindow();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(&main));
+  QTest::keyClick(&main, Qt::Key_F1);
+  auto* help = main.findChild<TfrmHelp*>();
+  ASSERT_NE(help, nullptr);
+  EXPECT_TRUE(help->isVisible());
+  EXPECT_EQ(help->browser()->source().fileName(), helpTopicOf(&main));
+  EXPECT_EQ(helpTopicOf(&main), kContentsPage);
+}
+
+TEST_F(MainWindowTest, EveryButtonIsReachedWithTabAndHasALetterOfItsOwn) {
+  TfrmMain& main = show();
+  testkit::expectKeyboardComplete(&main);
+  EXPECT_EQ(testkit::windowsOnlyWords(testkit::windowTexts(&main)), QStringList());
 }
 
 }  // namespace

@@ -18,23 +18,26 @@ class QuietRun final : public RemovalObserver {
   bool abortRequested() override { return false; }
 };
 
-int runZipDelete(const QStringList& arguments) {
+const QString kUsage = QStringLiteral("zip-delete --tag TAG --folder DIR [--comment TEXT] FILE...");
+const QString kTagOption = QStringLiteral("tag");
+const QString kFolderOption = QStringLiteral("folder");
+const QString kCommentOption = QStringLiteral("comment");
+
+void declareOptions(QCommandLineParser& parser) {
+  parser.addOption(valueOption(kTagOption, QStringLiteral("TAG"), QStringLiteral("The tool's part of the archive name.")));
+  parser.addOption(valueOption(kFolderOption, QStringLiteral("DIR"), QStringLiteral("The archive folder.")));
+  parser.addOption(valueOption(kCommentOption, QStringLiteral("TEXT"), QStringLiteral("The archive's comment.")));
+}
+
+int runZipDelete(const QCommandLineParser& parser) {
   ArchiveRunOptions options;
   options.when = QDateTime::currentDateTime();
+  options.tag = parser.value(kTagOption);
+  options.folder = parser.value(kFolderOption);
+  options.comment = parser.value(kCommentOption);
   QStringList files;
-  for (qsizetype i = 0; i < arguments.size(); ++i) {
-    const QString& argument = arguments[i];
-    if ((argument == QStringLiteral("--tag") || argument == QStringLiteral("--folder") ||
-         argument == QStringLiteral("--comment")) && i + 1 < arguments.size()) {
-      QString& target = argument == QStringLiteral("--tag") ? options.tag
-                        : argument == QStringLiteral("--folder") ? options.folder : options.comment;
-      target = arguments[++i];
-    } else {
-      files.append(QFileInfo(argument).absoluteFilePath());
-    }
-  }
-  if (options.folder.isEmpty() || files.isEmpty())
-    return fail(QStringLiteral("Usage: tessaly-cli zip-delete --tag TAG --folder DIR [--comment TEXT] FILE..."));
+  for (const QString& argument : parser.positionalArguments()) files.append(QFileInfo(argument).absoluteFilePath());
+  if (options.folder.isEmpty() || files.isEmpty()) return fail(QStringLiteral("Usage: tessaly-cli ") + kUsage);
   MessagesToStderr messages;
   // There is no safe harbor panel to move files off here: a protected file is only reported.
   safeHarbor().load();
@@ -51,10 +54,9 @@ int runZipDelete(const QStringList& arguments) {
   return outcome.removedFiles == files.size() ? 0 : 1;
 }
 
-const bool registered = registerCommand({QStringLiteral("zip-delete"),
-                                         QStringLiteral("zip-delete --tag TAG --folder DIR [--comment TEXT] FILE..."),
+const bool registered = registerCommand({QStringLiteral("zip-delete"), kUsage,
                                          QStringLiteral("archive the files into the run's zip archive, then delete them"),
-                                         runZipDelete});
+                                         declareOptions, runZipDelete});
 
 }  // namespace
 }  // namespace tessaly::cli

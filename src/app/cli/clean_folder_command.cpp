@@ -1,4 +1,3 @@
-#include <QCommandLineParser>
 #include <QDateTime>
 #include <QDir>
 #include <QFileInfo>
@@ -13,6 +12,11 @@ namespace tessaly::cli {
 namespace {
 
 const QString kUsage = QStringLiteral("clean-folder (--delete | --trash | --zip [--keep-files]) [--yes] FOLDER");
+const QString kDeleteOption = QStringLiteral("delete");
+const QString kTrashOption = QStringLiteral("trash");
+const QString kZipOption = QStringLiteral("zip");
+const QString kKeepOption = QStringLiteral("keep-files");
+const QString kYesOption = QStringLiteral("yes");
 
 // The command line has no Cancel button and nothing to show while it runs.
 class QuietFolderRun final : public FolderRunObserver {
@@ -23,32 +27,34 @@ class QuietFolderRun final : public FolderRunObserver {
   bool abortRequested() override { return false; }
 };
 
-int runCleanFolder(const QStringList& arguments) {
-  QCommandLineParser parser;
-  const QCommandLineOption deleteOption(QStringLiteral("delete"), QStringLiteral("Delete every file and folder."));
-  const QCommandLineOption trashOption(QStringLiteral("trash"), QStringLiteral("Send the files to the trash and remove the emptied folders."));
-  const QCommandLineOption zipOption(QStringLiteral("zip"), QStringLiteral("Zip the files into the archive folder, then delete them."));
-  const QCommandLineOption keepOption(QStringLiteral("keep-files"), QStringLiteral("With --zip: leave the files in place."));
-  const QCommandLineOption yesOption(QStringLiteral("yes"), QStringLiteral("Answer Yes to the safe harbor warning and the questions."));
-  parser.addOptions({deleteOption, trashOption, zipOption, keepOption, yesOption});
+void declareOptions(QCommandLineParser& parser) {
+  parser.addOptions({
+      {kDeleteOption, QStringLiteral("Delete every file and folder.")},
+      {kTrashOption, QStringLiteral("Send the files to the trash and remove the emptied folders.")},
+      {kZipOption, QStringLiteral("Zip the files into the archive folder, then delete them.")},
+      {kKeepOption, QStringLiteral("With --zip: leave the files in place.")},
+      {kYesOption, QStringLiteral("Answer Yes to the safe harbor warning and the questions.")},
+  });
   parser.addPositionalArgument(QStringLiteral("FOLDER"), QStringLiteral("The folder to clean."));
-  const QString usage = QStringLiteral("Usage: tessaly-cli ") + kUsage;
-  if (!parser.parse(QStringList{QStringLiteral("clean-folder")} + arguments)) return fail(parser.errorText() + u'\n' + usage);
-  const int kinds = int(parser.isSet(deleteOption)) + int(parser.isSet(trashOption)) + int(parser.isSet(zipOption));
-  if (kinds != 1 || parser.positionalArguments().size() != 1 || (parser.isSet(keepOption) && !parser.isSet(zipOption)))
-    return fail(usage);
+}
 
-  const QString folder = QDir::cleanPath(QFileInfo(parser.positionalArguments().first()).absoluteFilePath());
-  const QString refusal = folderDeletionRefusal(folder);
-  if (!refusal.isEmpty()) return fail(refusal);
+int runCleanFolder(const QCommandLineParser& parser) {
+  const int kinds = int(parser.isSet(kDeleteOption)) + int(parser.isSet(kTrashOption)) + int(parser.isSet(kZipOption));
+  if (kinds != 1) return failUsage(QStringLiteral("Give one of --delete, --trash and --zip."), kUsage);
+  if (parser.isSet(kKeepOption) && !parser.isSet(kZipOption)) return failUsage(QStringLiteral("--keep-files goes with --zip."), kUsage);
+  if (parser.positionalArguments().size() != 1) return failUsage(QStringLiteral("Give one folder."), kUsage);
 
   FolderRunRequest request;
-  request.folder = folder;
-  request.kind = parser.isSet(deleteOption) ? FolderRunKind::Delete : parser.isSet(trashOption) ? FolderRunKind::Trash : FolderRunKind::Zip;
-  request.deleteAfterZip = !parser.isSet(keepOption);
+  request.folder = QDir::cleanPath(QFileInfo(parser.positionalArguments().first()).absoluteFilePath());
+  const QString refusal = folderDeletionRefusal(request.folder);
+  if (!refusal.isEmpty()) return fail(refusal);
+  request.kind = parser.isSet(kDeleteOption) ? FolderRunKind::Delete
+                 : parser.isSet(kTrashOption) ? FolderRunKind::Trash
+                                              : FolderRunKind::Zip;
+  request.deleteAfterZip = !parser.isSet(kKeepOption);
   request.archive = {readArchiveFolder(), kFolderArchiveTag, readArchiveComment(), QDateTime::currentDateTime(), {}};
 
-  MessagesToStderr messages(parser.isSet(yesOption));
+  MessagesToStderr messages(parser.isSet(kYesOption));
   safeHarbor().load();
   FolderRunServices services{&protectionCheck(), storedHarborLists(), &platform::desktopTrash()};
   QuietFolderRun observer;
@@ -60,7 +66,7 @@ int runCleanFolder(const QStringList& arguments) {
 
 const bool registered = registerCommand({QStringLiteral("clean-folder"), kUsage,
                                          QStringLiteral("delete a folder tree, send its files to the trash, or zip them"),
-                                         runCleanFolder});
+                                         declareOptions, runCleanFolder});
 
 }  // namespace
 }  // namespace tessaly::cli

@@ -10,6 +10,17 @@ std::vector<CliCommand>& registry() {
   return all;
 }
 
+// The parser's own texts name options without their dashes and in its own quotes; the
+// program names them as they are typed.
+QString parserProblem(const QCommandLineParser& parser) {
+  const QStringList unknown = parser.unknownOptionNames();
+  if (!unknown.isEmpty()) {
+    const QString& name = unknown.first();
+    return QStringLiteral("Unknown option \"%1%2\".").arg(name.size() == 1 ? QStringLiteral("-") : QStringLiteral("--"), name);
+  }
+  return parser.errorText();
+}
+
 }  // namespace
 
 bool registerCommand(CliCommand command) {
@@ -19,13 +30,38 @@ bool registerCommand(CliCommand command) {
 
 const std::vector<CliCommand>& commands() { return registry(); }
 
+int runCommand(const CliCommand& command, const QStringList& arguments) {
+  QCommandLineParser parser;
+  parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
+  const QCommandLineOption help(QStringList{QStringLiteral("h"), QStringLiteral("help")},
+                                QStringLiteral("Shows what the command does."));
+  parser.addOption(help);
+  if (command.declareOptions) command.declareOptions(parser);
+  // The parser skips its first argument, the program's name.
+  if (!parser.parse(QStringList{QStringLiteral("tessaly-cli")} + arguments))
+    return failUsage(parserProblem(parser), command.usage);
+  if (parser.isSet(help)) {
+    printOut(QStringLiteral("Usage: tessaly-cli %1\n\n%2\n").arg(command.usage, command.summary));
+    return 0;
+  }
+  return command.run(parser);
+}
+
 int fail(const QString& message) {
   std::fputs(message.toUtf8().constData(), stderr);
   std::fputc('\n', stderr);
   return 2;
 }
 
+int failUsage(const QString& message, const QString& usage) {
+  return fail(message + QStringLiteral(" Usage: tessaly-cli ") + usage);
+}
+
 void printOut(const QString& text) { std::fputs(text.toUtf8().constData(), stdout); }
+
+QCommandLineOption valueOption(const QString& name, const QString& valueName, const QString& description) {
+  return QCommandLineOption(name, description, valueName);
+}
 
 MessagesToStderr::MessagesToStderr(bool answerYes) : answerYes_(answerYes) { setDialogs(this); }
 MessagesToStderr::~MessagesToStderr() { setDialogs(nullptr); }

@@ -8,8 +8,9 @@ namespace {
 
 const QString kUsage = QStringLiteral("crc FILE...");
 
-int runCrc(const QStringList& arguments) {
-  if (arguments.isEmpty()) return fail(QStringLiteral("No file given. Usage: tessaly-cli ") + kUsage);
+int runCrc(const QCommandLineParser& parser) {
+  const QStringList arguments = parser.positionalArguments();
+  if (arguments.isEmpty()) return failUsage(QStringLiteral("No file given."), kUsage);
   // Every file is checked before any line is written, so a failed run prints nothing.
   for (const QString& path : arguments) {
     const QFileInfo info(path);
@@ -24,7 +25,7 @@ int runCrc(const QStringList& arguments) {
 const bool registered =
     registerCommand({QStringLiteral("crc"), kUsage,
                      QStringLiteral("Each file's checksum (the sum of the CRC-32 of its 2048-byte blocks) and its path."),
-                     runCrc});
+                     {}, runCrc});
 
 }  // namespace
 }  // namespace tessaly::cli

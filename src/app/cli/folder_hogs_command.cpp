@@ -7,30 +7,30 @@
 namespace tessaly::cli {
 namespace {
 
-constexpr auto kUsage = "folder-hogs [--main|--all] [--html FILE] PATH...";
+const QString kUsage = QStringLiteral("folder-hogs [--main|--all] [--html FILE] PATH...");
 
-int runFolderHogs(const QStringList& arguments) {
-  FolderHogsMode mode = FolderHogsMode::MainFolders;
-  QString htmlFile;
+const QString kMainOption = QStringLiteral("main");
+const QString kAllOption = QStringLiteral("all");
+const QString kHtmlOption = QStringLiteral("html");
+
+void declareOptions(QCommandLineParser& parser) {
+  parser.addOption({kMainOption, QStringLiteral("Main folders only (the default).")});
+  parser.addOption({kAllOption, QStringLiteral("Every folder.")});
+  parser.addOption(valueOption(kHtmlOption, QStringLiteral("FILE"), QStringLiteral("Also writes the grid as a web page.")));
+}
+
+int runFolderHogs(const QCommandLineParser& parser) {
+  if (parser.isSet(kMainOption) && parser.isSet(kAllOption))
+    return failUsage(QStringLiteral("Give one of --main and --all."), kUsage);
+  const FolderHogsMode mode = parser.isSet(kAllOption) ? FolderHogsMode::AllFolders : FolderHogsMode::MainFolders;
+  const QString htmlFile = parser.value(kHtmlOption);
   QList<WalkRoot> roots;
-  for (qsizetype i = 0; i < arguments.size(); ++i) {
-    const QString& argument = arguments[i];
-    if (argument == QStringLiteral("--main")) {
-      mode = FolderHogsMode::MainFolders;
-    } else if (argument == QStringLiteral("--all")) {
-      mode = FolderHogsMode::AllFolders;
-    } else if (argument == QStringLiteral("--html")) {
-      if (++i == arguments.size()) return fail(QStringLiteral("--html needs a file name. Usage: tessaly-cli ") + kUsage);
-      htmlFile = arguments[i];
-    } else if (argument.startsWith(u'-') && argument != QStringLiteral("-")) {
-      return fail(QStringLiteral("Unknown option \"%1\". Usage: tessaly-cli %2").arg(argument, QLatin1String(kUsage)));
-    } else {
-      // An added folder is stored as its full path, so a relative one is made absolute.
-      const QString path = QFileInfo(argument).absoluteFilePath();
-      roots.append({path, path});
-    }
+  for (const QString& argument : parser.positionalArguments()) {
+    // An added folder is stored as its full path, so a relative one is made absolute.
+    const QString path = QFileInfo(argument).absoluteFilePath();
+    roots.append({path, path});
   }
-  if (roots.isEmpty()) return fail(QStringLiteral("No folder given. Usage: tessaly-cli ") + kUsage);
+  if (roots.isEmpty()) return failUsage(QStringLiteral("No folder given."), kUsage);
 
   MessagesToStderr messages;
   FolderHogsScan scan(mode);
@@ -47,11 +47,11 @@ int runFolderHogs(const QStringList& arguments) {
   return 0;
 }
 
-const bool registered = registerCommand({QStringLiteral("folder-hogs"), QLatin1String(kUsage),
+const bool registered = registerCommand({QStringLiteral("folder-hogs"), kUsage,
                                          QStringLiteral("The folders that take the most space, largest first, "
                                                         "as tab-separated lines (--main: folders below each PATH "
                                                         "with their whole subtree, the default; --all: every folder)."),
-                                         runFolderHogs});
+                                         declareOptions, runFolderHogs});
 
 }  // namespace
 }  // namespace tessaly::cli

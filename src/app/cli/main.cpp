@@ -30,7 +30,7 @@ int main(int argc, char** argv) {
   tessaly::setShortDateFormat(tessaly::fix2000(tessaly::shortDateFormat()));
   const QString name = arguments.takeFirst();
   for (const CliCommand& command : tessaly::cli::commands()) {
-    if (command.name == name) return command.run(arguments);
+    if (command.name == name) return tessaly::cli::runCommand(command, arguments);
   }
   return tessaly::cli::fail(QStringLiteral("Unknown command \"%1\". Try tessaly-cli --help.").arg(name));
 }

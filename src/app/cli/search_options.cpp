@@ -8,6 +8,13 @@
 namespace tessaly::cli {
 namespace {
 
+const QString kMatchOption = QStringLiteral("match");
+const QString kLargerOption = QStringLiteral("larger");
+const QString kSmallerOption = QStringLiteral("smaller");
+const QString kBetweenOption = QStringLiteral("between");
+const QString kUnitOption = QStringLiteral("unit");
+const QString kPatternOption = QStringLiteral("pattern");
+
 // A whole number within the window's range, else nullopt.
 std::optional<int> sizeNumber(const QString& text) {
   bool ok = false;
@@ -18,65 +25,69 @@ std::optional<int> sizeNumber(const QString& text) {
 
 }  // namespace
 
-std::optional<SearchArguments> parseSearchArguments(const QStringList& arguments, bool findDups, const QString& usage) {
+void declareSearchOptions(QCommandLineParser& parser, bool findDups) {
+  if (findDups) parser.addOption(valueOption(kMatchOption, QStringLiteral("MODE"), QStringLiteral("The match mode.")));
+  parser.addOption(valueOption(kLargerOption, QStringLiteral("N"), QStringLiteral("Files of at least N units.")));
+  parser.addOption(valueOption(kSmallerOption, QStringLiteral("N"), QStringLiteral("Files of at most N units.")));
+  // The upper bound of --between is the first argument after it: "--between N M".
+  parser.addOption(valueOption(kBetweenOption, QStringLiteral("N"), QStringLiteral("Files of N to M units.")));
+  parser.addOption(valueOption(kUnitOption, QStringLiteral("UNIT"), QStringLiteral("bytes or KB.")));
+  parser.addOption(valueOption(kPatternOption, QStringLiteral("P"), QStringLiteral("The file pattern.")));
+}
+
+std::optional<SearchArguments> parseSearchArguments(const QCommandLineParser& parser, bool findDups,
+                                                    const QString& usage) {
   SearchArguments parsed;
   parsed.settings.findDups = findDups;
-  SizeCondition condition = SizeCondition::LargerOrEqual;
-  int first = 250;
-  int second = 250;
-  SizeUnit unit = SizeUnit::KB;
-  QStringList paths;
-  const auto refuse = [&](const QString& text) {
-    fail(text + QStringLiteral(" Usage: tessaly-cli ") + usage);
+  const auto refuse = [&usage](const QString& text) -> std::optional<SearchArguments> {
+    failUsage(text, usage);
     return std::nullopt;
   };
-  for (qsizetype i = 0; i < arguments.size(); ++i) {
-    const QString& argument = arguments[i];
-    const auto takeValue = [&]() -> std::optional<QString> {
-      if (i + 1 >= arguments.size()) return std::nullopt;
-      return arguments[++i];
-    };
-    const auto takeNumber = [&]() -> std::optional<int> {
-      const std::optional<QString> value = takeValue();
-      return value ? sizeNumber(*value) : std::nullopt;
-    };
-    if (findDups && argument == QStringLiteral("--match")) {
-      const std::optional<QString> value = takeValue();
-      bool ok = false;
-      const int mode = value ? value->toInt(&ok) : -1;
-      if (!ok || mode < 0 || mode >= kMatchModeCount) return refuse(QStringLiteral("--match needs a number from 0 to 6."));
-      parsed.settings.matchMode = MatchMode(mode);
-    } else if (argument == QStringLiteral("--larger") || argument == QStringLiteral("--smaller")) {
-      const std::optional<int> number = takeNumber();
-      if (!number) return refuse(argument + QStringLiteral(" needs a number from 0 to 10000."));
-      condition = argument == QStringLiteral("--larger") ? SizeCondition::LargerOrEqual : SizeCondition::SmallerOrEqual;
-      first = *number;
-    } else if (argument == QStringLiteral("--between")) {
-      const std::optional<int> low = takeNumber();
-      const std::optional<int> high = low ? takeNumber() : std::nullopt;
-      if (!high) return refuse(QStringLiteral("--between needs two numbers from 0 to 10000."));
-      condition = SizeCondition::Between;
-      first = *low;
-      second = *high;
-    } else if (argument == QStringLiteral("--unit")) {
-      const QString value = takeValue().value_or(QString());
-      if (value == QStringLiteral("bytes")) {
-        unit = SizeUnit::Bytes;
-      } else if (value == QStringLiteral("KB")) {
-        unit = SizeUnit::KB;
-      } else {
-        return refuse(QStringLiteral("--unit is bytes or KB."));
-      }
-    } else if (argument == QStringLiteral("--pattern")) {
-      const std::optional<QString> value = takeValue();
-      if (!value || value->isEmpty()) return refuse(QStringLiteral("--pattern needs a file pattern."));
-      parsed.settings.pattern = *value;
-    } else if (argument.startsWith(u'-') && argument != QStringLiteral("-")) {
-      return refuse(QStringLiteral("Unknown option \"%1\".").arg(argument));
-    } else {
-      paths.append(argument);
+  QStringList paths = parser.positionalArguments();
+
+  if (findDups && parser.isSet(kMatchOption)) {
+    bool ok = false;
+    const int mode = parser.value(kMatchOption).toInt(&ok);
+    if (!ok || mode < 0 || mode >= kMatchModeCount) return refuse(QStringLiteral("--match needs a number from 0 to 6."));
+    parsed.settings.matchMode = MatchMode(mode);
+  }
+
+  const int conditionsGiven =
+      int(parser.isSet(kLargerOption)) + int(parser.isSet(kSmallerOption)) + int(parser.isSet(kBetweenOption));
+  if (conditionsGiven > 1) return refuse(QStringLiteral("Give one of --larger, --smaller and --between."));
+  SizeCondition condition = SizeCondition::LargerOrEqual;
+  int first = kDefaultSizeNumber;
+  int second = kDefaultSizeNumber;
+  if (parser.isSet(kBetweenOption)) {
+    const std::optional<int> low = sizeNumber(parser.value(kBetweenOption));
+    const std::optional<int> high = paths.isEmpty() ? std::nullopt : sizeNumber(paths.takeFirst());
+    if (!low || !high) return refuse(QStringLiteral("--between needs two numbers from 0 to 10000."));
+    condition = SizeCondition::Between;
+    first = *low;
+    second = *high;
+  } else if (conditionsGiven == 1) {
+    const bool larger = parser.isSet(kLargerOption);
+    const QString option = larger ? kLargerOption : kSmallerOption;
+    const std::optional<int> number = sizeNumber(parser.value(option));
+    if (!number) return refuse(QStringLiteral("--") + option + QStringLiteral(" needs a number from 0 to 10000."));
+    condition = larger ? SizeCondition::LargerOrEqual : SizeCondition::SmallerOrEqual;
+    first = *number;
+  }
+
+  SizeUnit unit = SizeUnit::KB;
+  if (parser.isSet(kUnitOption)) {
+    const QString value = parser.value(kUnitOption);
+    if (value == QStringLiteral("bytes")) {
+      unit = SizeUnit::Bytes;
+    } else if (value != QStringLiteral("KB")) {
+      return refuse(QStringLiteral("--unit is bytes or KB."));
     }
   }
+  if (parser.isSet(kPatternOption)) {
+    parsed.settings.pattern = parser.value(kPatternOption);
+    if (parsed.settings.pattern.isEmpty()) return refuse(QStringLiteral("--pattern needs a file pattern."));
+  }
+
   if (paths.isEmpty()) return refuse(QStringLiteral("No folder given."));
   const QString problem = checkSizeNumbers(condition, first, second);
   if (!problem.isEmpty()) {
@@ -130,8 +141,8 @@ void printGrid(const ResultTable& table, bool withShade) {
   printOut(text);
 }
 
-int runSearchCommand(const QStringList& arguments, bool findDups, const QString& usage) {
-  const std::optional<SearchArguments> parsed = parseSearchArguments(arguments, findDups, usage);
+int runSearchCommand(const QCommandLineParser& parser, bool findDups, const QString& usage) {
+  const std::optional<SearchArguments> parsed = parseSearchArguments(parser, findDups, usage);
   if (!parsed) return 2;
   MessagesToStderr messages;
   DuplicateSearch search(parsed->settings);

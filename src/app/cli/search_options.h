@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QCommandLineParser>
 #include <QList>
 #include <QStringList>
 #include <optional>
@@ -14,8 +15,11 @@ struct SearchArguments {
   QList<WalkRoot> roots;
 };
 
+// The options of the duplicates and file-hogs subcommands.
+void declareSearchOptions(QCommandLineParser& parser, bool findDups);
 // The parsed arguments, or nullopt after the message has been printed on stderr.
-std::optional<SearchArguments> parseSearchArguments(const QStringList& arguments, bool findDups, const QString& usage);
+std::optional<SearchArguments> parseSearchArguments(const QCommandLineParser& parser, bool findDups,
+                                                    const QString& usage);
 
 // Each PATH as a ticked added folder: its absolute path. A path that is no folder is
 // refused with the walk's own message, before anything is walked.
@@ -26,6 +30,6 @@ std::optional<QList<WalkRoot>> folderRoots(const QStringList& paths);
 void printGrid(const ResultTable& table, bool withShade);
 
 // The duplicates and file-hogs subcommands: parse, search, print; the exit code.
-int runSearchCommand(const QStringList& arguments, bool findDups, const QString& usage);
+int runSearchCommand(const QCommandLineParser& parser, bool findDups, const QString& usage);
 
 }  // namespace tessaly::cli

@@ -81,24 +81,26 @@ QString report(const StatisticsRun& run) {
   return text;
 }
 
-int runStats(const QStringList& arguments) {
+const QString kIncludeOption = QStringLiteral("include");
+const QString kExcludeOption = QStringLiteral("exclude");
+
+void declareOptions(QCommandLineParser& parser) {
+  parser.addOption(valueOption(kIncludeOption, QStringLiteral("P,P..."), QStringLiteral("Only these file types.")));
+  parser.addOption(valueOption(kExcludeOption, QStringLiteral("P,P..."), QStringLiteral("Every type but these.")));
+}
+
+int runStats(const QCommandLineParser& parser) {
+  if (parser.isSet(kIncludeOption) && parser.isSet(kExcludeOption))
+    return failUsage(QStringLiteral("Give --include or --exclude once."), kUsage);
   TypeChoice choice = TypeChoice::All;
   QStringList pickList2;
-  QStringList paths;
-  for (qsizetype i = 0; i < arguments.size(); ++i) {
-    const QString& argument = arguments[i];
-    if (argument == QStringLiteral("--include") || argument == QStringLiteral("--exclude")) {
-      if (choice != TypeChoice::All) return fail(QStringLiteral("Give --include or --exclude once. Usage: tessaly-cli ") + kUsage);
-      if (++i == arguments.size()) return fail(argument + QStringLiteral(" needs file types. Usage: tessaly-cli ") + kUsage);
-      choice = argument == QStringLiteral("--include") ? TypeChoice::Include : TypeChoice::Exclude;
-      pickList2 = typeEntries(arguments[i]);
-    } else if (argument.startsWith(u'-') && argument != QStringLiteral("-")) {
-      return fail(QStringLiteral("Unknown option \"%1\". Usage: tessaly-cli %2").arg(argument, kUsage));
-    } else {
-      paths.append(argument);
-    }
+  for (const QString& option : {kIncludeOption, kExcludeOption}) {
+    if (!parser.isSet(option)) continue;
+    choice = option == kIncludeOption ? TypeChoice::Include : TypeChoice::Exclude;
+    pickList2 = typeEntries(parser.value(option));
   }
-  if (paths.isEmpty()) return fail(QStringLiteral("No folder given. Usage: tessaly-cli ") + kUsage);
+  const QStringList paths = parser.positionalArguments();
+  if (paths.isEmpty()) return failUsage(QStringLiteral("No folder given."), kUsage);
   const std::optional<QList<WalkRoot>> roots = folderRoots(paths);
   if (!roots) return 2;
 
@@ -115,7 +117,7 @@ const bool registered = registerCommand(
     {QStringLiteral("stats"), kUsage,
      QStringLiteral("File statistics of the folders: types, sizes, the three dates, attributes, times of day and, "
                     "for one folder, cluster overhang, as labelled tab-separated sections."),
-     runStats});
+     declareOptions, runStats});
 
 }  // namespace
 }  // namespace tessaly::cli

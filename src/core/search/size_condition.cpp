@@ -12,7 +12,7 @@ bool SizeLimits::accepts(qint64 size) const {
 }
 
 SizeLimits sizeLimits(SizeCondition condition, int first, int second, SizeUnit unit) {
-  const qint64 factor = unit == SizeUnit::KB ? 1024 : 1;
+  const qint64 factor = unit == SizeUnit::KB ? kBytesPerKilobyte : 1;
   return SizeLimits{condition, qint64(first) * factor, qint64(second) * factor};
 }
 

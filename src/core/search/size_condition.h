@@ -7,12 +7,16 @@ namespace tessaly {
 enum class SizeCondition { LargerOrEqual, SmallerOrEqual, Between };
 enum class SizeUnit { Bytes, KB };
 
+// The window's numbers start at 250 (kilobytes).
+inline constexpr int kDefaultSizeNumber = 250;
+inline constexpr qint64 kBytesPerKilobyte = 1024;
+
 // The byte limits of a search, both bounds inclusive. Only the lower one matters for the
 // first two conditions.
 struct SizeLimits {
   SizeCondition condition = SizeCondition::LargerOrEqual;
-  qint64 lower = 250 * 1024;
-  qint64 upper = 250 * 1024;
+  qint64 lower = kDefaultSizeNumber * kBytesPerKilobyte;
+  qint64 upper = kDefaultSizeNumber * kBytesPerKilobyte;
 
   bool accepts(qint64 size) const;
 };

@@ -18,6 +18,7 @@
 #include "core/common/text_routines.h"
 #include "ui/archive/folder_picker.h"
 #include "ui/archive/zip_directory_window.h"
+#include "ui/common/event_pump.h"
 #include "ui/common/wait_cursor.h"
 
 namespace tessaly {
@@ -31,7 +32,7 @@ class ExtractionFeedback final : public ExtractionObserver {
   bool reportProgress(int percent) override {
     gauge_->setValue(percent);
     gauge_->setVisible(percent < 100);
-    QCoreApplication::processEvents();
+    eventPump_.letEventsRun();
     return false;
   }
   bool needPassword(QString* password) override {
@@ -46,6 +47,7 @@ class ExtractionFeedback final : public ExtractionObserver {
  private:
   QProgressBar* gauge_;
   QString archiveName_;
+  EventPump eventPump_;
 };
 
 // The archive's entries as a tree of their stored folders.

@@ -1,7 +1,6 @@
 #include "ui/deletion/del_directory_window.h"
 
 #include <QCheckBox>
-#include <QCoreApplication>
 #include <QDateTime>
 #include <QFileInfo>
 #include <QFrame>
@@ -16,13 +15,11 @@
 #include "core/safeharbor/safe_harbor.h"
 #include "ui/archive/zip_options_window.h"
 #include "ui/common/dialog_widgets.h"
+#include "ui/common/help_topic.h"
 
 namespace tessaly {
 namespace {
 
-// Pending events run at most this often during a run: Cancel stays live without an event
-// round per file.
-constexpr qint64 kEventsEveryMs = 20;
 constexpr int kButtonWidth = 170;
 
 const QString kCountCaption = QStringLiteral("Count");
@@ -59,6 +56,7 @@ TfrmDelDirectory::TfrmDelDirectory(const QString& folder, const FolderDeletionSe
     : QDialog(parent), folder_(folder), services_(services) {
   setObjectName(QStringLiteral("frmDelDirectory"));
   setWindowTitle(kFolderDeletionCaption);
+  setHelpTopic(this, QStringLiteral("folder-deletion.html"));
   if (!services_.protection) services_.protection = &protectionCheck();
   if (!services_.harbor) services_.harbor = storedHarborLists();
   if (!services_.defaultZipPath) {
@@ -224,11 +222,6 @@ bool TfrmDelDirectory::archiveProgress(int percent) {
   return abortRequested_;
 }
 
-void TfrmDelDirectory::letEventsRun() {
-  const qint64 now = QDateTime::currentMSecsSinceEpoch();
-  if (now - lastEventsRun_ < kEventsEveryMs) return;
-  lastEventsRun_ = now;
-  QCoreApplication::processEvents();
-}
+void TfrmDelDirectory::letEventsRun() { pump_.letEventsRun(); }
 
 }  // namespace tessaly

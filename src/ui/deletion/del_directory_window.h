@@ -5,6 +5,7 @@
 #include <optional>
 
 #include "core/deletion/folder_run.h"
+#include "ui/common/event_pump.h"
 
 class QCheckBox;
 class QLabel;
@@ -86,7 +87,7 @@ class TfrmDelDirectory : public QDialog, private FolderRunObserver {
   bool abortRequested_ = false;
   bool cancelledByUser_ = false;
   bool shownOnce_ = false;
-  qint64 lastEventsRun_ = 0;
+  EventPump pump_;
 };
 
 }  // namespace tessaly

@@ -165,7 +165,7 @@ void TfrmReallyDelete::MoveFiles() {
   setEnabled(false);
   const Partition partition = partitionFiles(deletePanel_, *services_.protection, [&](int examined) {
     standBy->bar->setValue(examined);
-    letEventsRun();
+    eventPump_.letEventsRun();
   });
   standBy->hide();
   setEnabled(true);
@@ -314,21 +314,13 @@ void TfrmReallyDelete::reject() {
 void TfrmReallyDelete::fileStarted(int index, const QString& path) {
   lblName->setText(path);
   bar->setValue(index);
-  letEventsRun();
+  eventPump_.letEventsRun();
 }
 
 bool TfrmReallyDelete::archiveProgress(int percent) {
   Gauge1->setValue(percent);
-  letEventsRun();
+  eventPump_.letEventsRun();
   return abortRequested_;
-}
-
-// Repaints and the Cancel button stay live without paying for an event round per file.
-void TfrmReallyDelete::letEventsRun() {
-  const qint64 now = QDateTime::currentMSecsSinceEpoch();
-  if (now - lastEventsRun_ < 20) return;
-  lastEventsRun_ = now;
-  QCoreApplication::processEvents();
 }
 
 }  // namespace tessaly

@@ -6,6 +6,7 @@
 
 #include "core/deletion/deletion_request.h"
 #include "core/deletion/removal_run.h"
+#include "ui/common/event_pump.h"
 
 class QLabel;
 class QListWidget;
@@ -91,7 +92,6 @@ class TfrmReallyDelete : public QDialog, private RemovalObserver {
   void fileStarted(int index, const QString& path) override;
   bool archiveProgress(int percent) override;
   bool abortRequested() override { return abortRequested_; }
-  void letEventsRun();
 
   DeletionServices services_;
   double potentialSavings_ = 0;
@@ -102,7 +102,7 @@ class TfrmReallyDelete : public QDialog, private RemovalObserver {
   bool abortRequested_ = false;
   bool running_ = false;
   bool shownOnce_ = false;
-  qint64 lastEventsRun_ = 0;
+  EventPump eventPump_;
 };
 
 }  // namespace tessaly

@@ -11,11 +11,10 @@
 #include "core/archive/archive_settings.h"
 #include "core/common/date_texts.h"
 #include "core/common/dialogs.h"
-#include "platform/xdg_paths.h"
 #include "ui/common/win_place.h"
 #include "ui/main/about_window.h"
 #include "ui/main/app_state.h"
-#include "ui/main/help_window.h"
+#include "ui/common/help_topic.h"
 #include "ui/main/main_decor.h"
 #include "ui/main/maker_details.h"
 
@@ -135,7 +134,10 @@ QPushButton* TfrmMain::addSmallButton(const char* name, const QString& caption, 
   return button;
 }
 
-void TfrmMain::FormCreate() { setShortDateFormat(fix2000(shortDateFormat())); }
+void TfrmMain::FormCreate() {
+  setShortDateFormat(fix2000(shortDateFormat()));
+  setHelpTopic(this, kContentsPage);
+}
 
 void TfrmMain::showEvent(QShowEvent* event) {
   QWidget::showEvent(event);
@@ -150,7 +152,6 @@ void TfrmMain::FormShow() {
   setup_.safeHarbor.readSafeHarborExtensions();
   safeHarborMissing = setup_.safeHarbor.getSearchPath();
   applyHints();
-  helpFile = platform::manualFolder();
 }
 
 void TfrmMain::colourFallback() {
@@ -192,11 +193,7 @@ void TfrmMain::btReachClick() {
   about.exec();
 }
 
-void TfrmMain::btHelpClick() {
-  helpFile = platform::manualFolder();
-  if (!frmHelp) frmHelp = new TfrmHelp(this);
-  frmHelp->showTopic(helpFile, kContentsTopic);
-}
+void TfrmMain::btHelpClick() { showHelpPage(this, kContentsPage); }
 
 void TfrmMain::btCloseClick() { close(); }
 

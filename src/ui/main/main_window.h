@@ -11,7 +11,6 @@ class QPushButton;
 
 namespace tessaly {
 
-class TfrmHelp;
 
 // Bits per pixel times colour planes of the display that shows the window.
 int displayDepth(const QWidget& window);
@@ -51,10 +50,8 @@ class TfrmMain final : public QWidget {
 
   MainWindowSetup setup_;
   bool safeHarborMissing = true;
-  QString helpFile;
   QWidget* EsTile1;
   QWidget* EsGradient1;
-  TfrmHelp* frmHelp = nullptr;  // made at the first "H&elp", owned by the window
 };
 
 }  // namespace tessaly

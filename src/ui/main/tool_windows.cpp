@@ -42,7 +42,7 @@ std::vector<ToolEntry> toolWindows() {
            glyphs::clearInternetFiles, true),
       tool("btZip", "&Unzip archive files", "Unzip files that have been zipped up by Tessaly (compressed)",
            glyphs::unzipArchive, false, std::nullopt, openUnzip),
-      tool("btBuild", "Build &safe harbor",
+      tool("btBuild", "Bui&ld safe harbor",
            "Build list of folders that will not be deleted in Tessaly without warning", glyphs::buildSafeHarbor,
            false, std::nullopt, openSafeHarbor),
   };

@@ -1,14 +1,14 @@
 #pragma once
 
-#include <QElapsedTimer>
 #include <functional>
 
 #include "core/walk/directory_walk.h"
+#include "ui/common/event_pump.h"
 
 namespace tessaly {
 
-// Keeps a window alive during a walk: shows each folder as the progress text and handles
-// pending events at most every few milliseconds, so a walk of many small files is not slowed.
+// Keeps a window alive during a walk: shows each folder as the progress text and lets pending
+// events run through the program's one event pump.
 class GuiWalkPacer final : public WalkPacer {
  public:
   explicit GuiWalkPacer(std::function<void(const QString&)> showProgress = {});
@@ -17,7 +17,7 @@ class GuiWalkPacer final : public WalkPacer {
 
  private:
   std::function<void(const QString&)> showProgress_;
-  QElapsedTimer sincePump_;
+  EventPump eventPump_;
 };
 
 }  // namespace tessaly

@@ -1,4 +1,4 @@
-#include "ui/main/help_window.h"
+#include "ui/common/help_window.h"
 
 #include <QFileInfo>
 #include <QHBoxLayout>
@@ -10,14 +10,6 @@
 #include "core/common/text_routines.h"
 
 namespace tessaly {
-namespace {
-
-QString pageOfTopic(int context) {
-  return context == kContentsTopic ? QStringLiteral("index.html") : QStringLiteral("topic%1.html").arg(context);
-}
-
-}  // namespace
-
 TfrmHelp::TfrmHelp(QWidget* owner) : QWidget(owner, Qt::Window) {
   setWindowTitle(QStringLiteral("Tessaly 99 Help"));
   resize(620, 560);
@@ -44,8 +36,8 @@ TfrmHelp::TfrmHelp(QWidget* owner) : QWidget(owner, Qt::Window) {
   btBack->setEnabled(false);
 }
 
-void TfrmHelp::showTopic(const QString& manualFolder, int context) {
-  const QString page = joinPath(manualFolder, pageOfTopic(context));
+void TfrmHelp::showPage(const QString& manualFolder, const QString& pageName) {
+  const QString page = joinPath(manualFolder, pageName);
   if (QFileInfo::exists(page)) {
     browser_->setSource(QUrl::fromLocalFile(page));
   } else {

@@ -12,16 +12,13 @@ class TfrmHelp final : public QWidget {
  public:
   explicit TfrmHelp(QWidget* owner);
 
-  // Shows the page of the topic from the manual in the folder; a missing page says so
-  // in the viewer itself.
-  void showTopic(const QString& manualFolder, int context);
+  // Shows the page ("index.html") of the manual in the folder; a missing page says so in
+  // the viewer itself.
+  void showPage(const QString& manualFolder, const QString& page);
   QTextBrowser* browser() const { return browser_; }
 
  private:
   QTextBrowser* browser_;
 };
-
-// The topic of the manual's first page, which "H&elp" opens.
-constexpr int kContentsTopic = 1000;
 
 }  // namespace tessaly
