@@ -12,9 +12,12 @@
 #include "core/archive/zip_reader.h"
 #include "core/common/removal_totals.h"
 #include "deletion/fake_protection_check.h"
+#include "support/keyboard_checks.h"
 #include "support/scripted_dialogs.h"
 #include "support/temp_tree.h"
+#include "platform/xdg_paths.h"
 #include "ui/archive/zip_options_window.h"
+#include "ui/common/help_topic.h"
 #include "ui/deletion/del_directory_window.h"
 
 namespace tessaly {
@@ -191,6 +194,16 @@ TEST_F(DelDirectoryTest, CancelDuringARunAsksAndYesStopsItWhileNoLetsItFinish) {
     EXPECT_EQ(filesIn(folder), c.filesLeft);
     EXPECT_EQ(dialogs.texts(MessageStyle::Information).first().contains("(Note: Deletion operation canceled"), c.answer == Answer::Yes);
   }
+}
+
+TEST_F(DelDirectoryTest, EveryControlIsReachedByKeyboardF1HasItsTopicAndNoTextNamesWindowsThings) {
+  tree.folder("d");
+  auto window = open("d");
+  EXPECT_EQ(helpTopicOf(window.get()), "folder-deletion.html");
+  EXPECT_TRUE(QFileInfo::exists(platform::manualFolder() + "/folder-deletion.html"));
+  testkit::expectKeyboardComplete(window.get());
+  EXPECT_EQ(testkit::windowsOnlyWords(testkit::windowTexts(window.get())), QStringList());
+  testkit::expectEscapeCloses(window.get());
 }
 
 TEST_F(DelDirectoryTest, CancelAndEscapeCloseAnIdleWindowWithCancel) {

@@ -21,6 +21,7 @@ namespace tessaly {
 namespace {
 
 constexpr int kButtonWidth = 170;
+constexpr int kWindowWidth = 620;
 
 const QString kCountCaption = QStringLiteral("Count");
 const QString kNameCaption = QStringLiteral("Filename");
@@ -28,7 +29,7 @@ const QString kNameCaption = QStringLiteral("Filename");
 // One framed row: the button, and what it does to its right.
 QFrame* actionRow(QPushButton* button, const QString& explanation, QWidget* parent, QWidget* extra = nullptr) {
   auto* frame = new QFrame(parent);
-  frame->setFrameShape(QFrame::StyledPanel);
+  frame->setFrameStyle(QFrame::Box | QFrame::Sunken);
   auto* row = new QHBoxLayout(frame);
   button->setParent(frame);
   button->setMinimumWidth(kButtonWidth);
@@ -45,6 +46,7 @@ QFrame* actionRow(QPushButton* button, const QString& explanation, QWidget* pare
 
 QLabel* statusPanel(const QString& text, QWidget* parent) {
   auto* panel = new QLabel(text, parent);
+  panel->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed);
   panel->setFrameShape(QFrame::Panel);
   panel->setFrameShadow(QFrame::Sunken);
   return panel;
@@ -88,9 +90,11 @@ TfrmDelDirectory::TfrmDelDirectory(const QString& folder, const FolderDeletionSe
   layout->addWidget(runButtons_);
   BitBtn3 = hintedButton(QStringLiteral("&Cancel"), QStringLiteral("Cancel. Do not delete."), this);
   layout->addWidget(actionRow(BitBtn3, QStringLiteral("Cancel operation."), this));
+  layout->addStretch(1);
 
   auto* status = new QHBoxLayout;
   pnlCount = statusPanel(kCountCaption, this);
+  pnlCount->setMinimumWidth(pnlCount->fontMetrics().horizontalAdvance(QStringLiteral("99999999")));
   pnlName = statusPanel(kNameCaption, this);
   pnlName->setTextFormat(Qt::PlainText);
   Gauge1 = new QProgressBar(this);
@@ -107,6 +111,8 @@ TfrmDelDirectory::TfrmDelDirectory(const QString& folder, const FolderDeletionSe
   connect(btZip, &QPushButton::clicked, this, &TfrmDelDirectory::btZipClick);
   connect(BitBtn3, &QPushButton::clicked, this, &TfrmDelDirectory::BitBtn3Click);
   runZipOptions = [](TfrmZipOptions& dialog) { return dialog.exec() == QDialog::Accepted; };
+  // The explanations wrap: the height follows from the width, which the size hint ignores.
+  resize(kWindowWidth, heightForWidth(kWindowWidth));
 }
 
 TfrmDelDirectory::~TfrmDelDirectory() = default;
