@@ -1,6 +1,6 @@
 #include "platform/directory_reader.h"
 
-#include <QFile>
+#include "platform/host_path.h"
 
 #include <dirent.h>
 #include <fcntl.h>
@@ -12,6 +12,7 @@
 #include <unistd.h>
 
 #include <array>
+#include <cerrno>
 #include <cstring>
 #include <ctime>
 #include <limits>
@@ -21,7 +22,7 @@ namespace {
 
 constexpr int kChildFlags = O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC | O_NONBLOCK;
 constexpr unsigned kStatusMask = STATX_TYPE | STATX_MODE | STATX_SIZE | STATX_INO | STATX_ATIME | STATX_MTIME | STATX_BTIME |
-                                 STATX_MNT_ID;
+                                 STATX_MNT_ID | STATX_UID;
 
 // The kernel's own file systems, which hold no files of the user (same list as the drive table).
 bool isPseudoFileSystem(int fd) {
@@ -46,11 +47,14 @@ void fill(const struct statx& st, EntryStatus* status) {
   status->size = qint64(st.stx_size);
   status->accessSeconds = st.stx_atime.tv_sec;
   status->writeSeconds = st.stx_mtime.tv_sec;
+  status->writeNanoseconds = qint32(st.stx_mtime.tv_nsec);
   status->hasBirth = (st.stx_mask & STATX_BTIME) && st.stx_btime.tv_sec != 0;
   status->birthSeconds = status->hasBirth ? st.stx_btime.tv_sec : 0;
   status->device = makedev(st.stx_dev_major, st.stx_dev_minor);
   status->inode = st.stx_ino;
   status->mountId = (st.stx_mask & STATX_MNT_ID) ? st.stx_mnt_id : 0;
+  status->permissions = st.stx_mode & 07777;
+  status->owner = st.stx_uid;
 }
 
 bool statusAt(int fd, const char* name, int flags, EntryStatus* status) {
@@ -75,6 +79,12 @@ bool isSelfName(const char* name) { return name[0] == '.' && (name[1] == 0 || (n
 
 }  // namespace
 
+bool pathStatus(const QString& path, EntryStatus* status, QString* reason) {
+  if (statusAt(AT_FDCWD, encodePath(path).constData(), AT_SYMLINK_NOFOLLOW, status)) return true;
+  if (reason) *reason = systemErrorText(errno);
+  return false;
+}
+
 OpenFolder& OpenFolder::operator=(OpenFolder&& other) noexcept {
   if (this != &other) {
     close();
@@ -85,7 +95,7 @@ OpenFolder& OpenFolder::operator=(OpenFolder&& other) noexcept {
 }
 
 OpenFolder OpenFolder::openRoot(const QString& path) {
-  const int fd = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC | O_NONBLOCK);
+  const int fd = ::open(encodePath(path).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC | O_NONBLOCK);
   if (fd < 0) return {};
   OpenFolder folder(fd);
   if (isPseudoFileSystem(fd)) return {};

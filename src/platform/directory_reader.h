@@ -17,12 +17,18 @@ struct EntryStatus {
   qint64 size = 0;
   qint64 accessSeconds = 0;
   qint64 writeSeconds = 0;
+  qint32 writeNanoseconds = 0;
   qint64 birthSeconds = 0;
   bool hasBirth = false;
   quint64 device = 0;
   quint64 inode = 0;
   quint64 mountId = 0;  // 0 where the kernel does not tell
+  quint32 permissions = 0;  // the mode's permission bits (07777)
+  quint32 owner = 0;        // user id
 };
+
+// One look at a path, the link itself when its last part is one; false with the host's reason.
+bool pathStatus(const QString& path, EntryStatus* status, QString* reason = nullptr);
 
 // An open folder descriptor; closes itself.
 class OpenFolder {
@@ -39,6 +45,8 @@ class OpenFolder {
   static OpenFolder openRoot(const QString& path);
   // A real sub-folder of this one; never follows a link or triggers an automount.
   OpenFolder openChild(const char* name) const;
+  // Takes over a descriptor opened elsewhere in this layer.
+  static OpenFolder fromDescriptor(int fd) { return OpenFolder(fd); }
 
   bool isOpen() const { return fd_ >= 0; }
   int descriptor() const { return fd_; }

@@ -10,6 +10,9 @@
 #include <QSet>
 #include <algorithm>
 
+#include "platform/directory_reader.h"
+#include "platform/host_path.h"
+
 namespace tessaly::platform {
 namespace {
 
@@ -141,11 +144,12 @@ QList<DriveInfo> MountTable::drives() const {
   const QHash<QString, QString> labels = labelsByDevice();
   QList<DriveInfo> result;
   for (const QByteArray& raw : mountInfo.readAll().split('\n')) {
-    const QString line = QString::fromUtf8(raw);
+    const QString line = decodePath(raw);  // a mount point keeps its bytes
     DriveInfo drive;
     if (!driveFromMountInfoLine(line, &drive)) continue;
     // Bind mounts of single files (containers do this for /etc/hosts) are no drives.
-    if (!QFileInfo(drive.mountPoint).isDir()) continue;
+    EntryStatus status;
+    if (!pathStatus(drive.mountPoint, &status) || status.kind != EntryStatus::Folder) continue;
     const QStringList fields = line.split(u' ', Qt::SkipEmptyParts);
     const QString source = fields[fields.indexOf(QStringLiteral("-")) + 2];
     if (drive.kind == DriveKind::Fixed && blockDeviceIsRemovable(source)) drive.kind = DriveKind::Removable;
@@ -163,18 +167,18 @@ QList<DriveInfo> MountTable::drives() const {
 
 bool MountTable::ready(const QString& path) const {
   struct statvfs info {};
-  return ::statvfs(QFile::encodeName(path).constData(), &info) == 0;
+  return ::statvfs(encodePath(path).constData(), &info) == 0;
 }
 
 DiskSpace MountTable::space(const QString& path) const {
   struct statvfs info {};
-  if (::statvfs(QFile::encodeName(path).constData(), &info) != 0) return {};
+  if (::statvfs(encodePath(path).constData(), &info) != 0) return {};
   return {double(info.f_bavail) * double(info.f_frsize), double(info.f_blocks) * double(info.f_frsize)};
 }
 
 qint64 MountTable::blockSize(const QString& path) const {
   struct statvfs info {};
-  if (::statvfs(QFile::encodeName(path).constData(), &info) != 0) return 0;
+  if (::statvfs(encodePath(path).constData(), &info) != 0) return 0;
   return qint64(info.f_bsize);
 }
 

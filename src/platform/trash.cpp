@@ -2,7 +2,7 @@
 
 #include <gio/gio.h>
 
-#include <QFile>
+#include "platform/host_path.h"
 
 namespace tessaly::platform {
 namespace {
@@ -10,7 +10,7 @@ namespace {
 class GioTrash final : public Trash {
  public:
   bool moveToTrash(const QString& path, QString* reason) override {
-    GFile* file = g_file_new_for_path(QFile::encodeName(path).constData());
+    GFile* file = g_file_new_for_path(encodePath(path).constData());
     GError* error = nullptr;
     // g_file_trash renames into a trash folder on the same volume, or fails; it never copies.
     const bool moved = g_file_trash(file, nullptr, &error);

@@ -88,7 +88,7 @@ TEST(RemovalTotals, AccumulateInSixtyFourBitsAndStampTheStartDayOnce) {
   EXPECT_EQ(totals.deletedFiles, 5);
   EXPECT_EQ(totals.deletedBytes, 1500);
   EXPECT_EQ(totals.deletionStartDay, dayNumber(first));
-  EXPECT_EQ(totals.trashedFiles, -1);
+  EXPECT_EQ(totals.trashedFiles, 0);
 
   recordDeletions(RemovalKind::Trashed, 1, 2'147'483'647LL, first);
   recordDeletions(RemovalKind::Trashed, 1, 2'147'483'647LL, first);
@@ -102,6 +102,28 @@ TEST(RemovalTotals, AccumulateInSixtyFourBitsAndStampTheStartDayOnce) {
   totals = readRemovalTotals();
   EXPECT_EQ(totals.deletedFiles, -1);
   EXPECT_EQ(totals.archiveStartDay, -1);
+}
+
+TEST(RemovalTotals, EveryRunWritesAllFourCountersThoseWithNothingAddedToo) {
+  testkit::TempXdg xdg;
+  const IniView store = programSettings();
+  const QString section = QStringLiteral("Tessaly");
+  store.writeInteger(section, QStringLiteral("Ndelete"), 5);
+  store.writeInteger(section, QStringLiteral("NWaste"), 7);
+  store.writeInteger(section, QStringLiteral("DelDate"), 40000);
+  recordDeletions(RemovalKind::Deleted, 3, 1000, QDate(2024, 5, 15));
+  struct Case {
+    const char* key;
+    qint64 expected;
+  } cases[] = {
+      {"Ndelete", 8}, {"SizeDelete", 1000}, {"NWaste", 7}, {"SizeWaste", 0}, {"DelDate", 40000},
+  };
+  for (const Case& c : cases) EXPECT_EQ(store.readInteger(section, QString::fromLatin1(c.key), -99), c.expected) << c.key;
+
+  recordDeletions(RemovalKind::Trashed, 2, 30, QDate(2024, 5, 16));
+  EXPECT_EQ(store.readInteger(section, QStringLiteral("Ndelete"), -99), 8);
+  EXPECT_EQ(store.readInteger(section, QStringLiteral("NWaste"), -99), 9);
+  EXPECT_EQ(store.readInteger(section, QStringLiteral("SizeWaste"), -99), 30);
 }
 
 TEST(XdgPaths, FollowTheEnvironment) {

@@ -3,8 +3,10 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QRandomGenerator>
 #include <QUrl>
 
+#include "archive/zip_test_helpers.h"
 #include "core/archive/archive_naming.h"
 #include "core/archive/zip_reader.h"
 #include "core/common/removal_totals.h"
@@ -13,6 +15,10 @@
 #include "support/access_rights.h"
 #include "support/scripted_dialogs.h"
 #include "support/temp_tree.h"
+#include "support/test_mounts.h"
+#include "platform/directory_reader.h"
+#include "platform/host_files.h"
+#include "platform/host_path.h"
 
 namespace tessaly {
 namespace {
@@ -34,14 +40,6 @@ QStringList entriesOf(const QString& archivePath) {
   ZipReader reader;
   return reader.open(archivePath, nullptr) ? reader.entries() : QStringList{"<unreadable>"};
 }
-
-class Quiet final : public ExtractionObserver {
- public:
-  bool reportProgress(int) override { return false; }
-  bool needPassword(QString*) override { return false; }
-  void entryFailed(const QString& entry, const QString&) override { failed.append(entry); }
-  QStringList failed;
-};
 
 class RemovalRunTest : public ::testing::Test {
  protected:
@@ -66,7 +64,8 @@ TEST_F(RemovalRunTest, DeletingGoesOnPastAFileThatCannotBeDeletedAndCountsOnlyWh
     outcome = deletePlannedFiles(planRemovals({a, stuck, c}), systemRemover(), recorder);
   }
   QFile::setPermissions(tree.path("locked"), QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
-  EXPECT_EQ(dialogs.texts(MessageStyle::Error), QStringList{"Couldn't delete file - " + stuck});
+  // The box keeps its text; the system's reason follows on a second line.
+  EXPECT_EQ(dialogs.texts(MessageStyle::Error), QStringList{"Couldn't delete file - " + stuck + "\n" + platform::systemErrorText(EACCES)});
   EXPECT_EQ(recorder.started, (QStringList{a, stuck, c}));
   EXPECT_FALSE(QFileInfo::exists(a));
   EXPECT_TRUE(QFileInfo::exists(stuck));
@@ -109,7 +108,7 @@ TEST_F(RemovalRunTest, TrashedFilesAppearInTheTrashWithTheirInfoFiles) {
   const RemovalTotals totals = readRemovalTotals();
   EXPECT_EQ(totals.trashedFiles, 2);
   EXPECT_EQ(totals.trashedBytes, 12);
-  EXPECT_EQ(totals.deletedFiles, -1);
+  EXPECT_EQ(totals.deletedFiles, 0);  // every counter is written, those with nothing added too
 }
 
 TEST_F(RemovalRunTest, ARefusingTrashStopsTheRunAndWhatStayedIsNotCounted) {
@@ -120,7 +119,8 @@ TEST_F(RemovalRunTest, ARefusingTrashStopsTheRunAndWhatStayedIsNotCounted) {
   RunRecorder recorder;
   const RunOutcome outcome = trashPlannedFiles(planRemovals({a, b, c}), trash, recorder);
   EXPECT_TRUE(outcome.stopped);
-  EXPECT_EQ(dialogs.texts(MessageStyle::Error), QStringList{"An error occurred sending files to the trash.  The trash may be full."});
+  EXPECT_EQ(dialogs.texts(MessageStyle::Error),
+            QStringList{"An error occurred sending files to the trash.  The trash may be full.\nfull"});
   EXPECT_EQ(recorder.started, (QStringList{a, b}));
   EXPECT_TRUE(QFileInfo::exists(b));
   EXPECT_TRUE(QFileInfo::exists(c));
@@ -164,7 +164,7 @@ TEST_F(RemovalRunTest, AnAbortHalfWayLeavesEveryDeletedFileInAReadableArchive) {
   TempTree restored;
   ZipReader reader;
   ASSERT_TRUE(reader.open(archivePath, nullptr));
-  Quiet quiet;
+  QuietExtraction quiet;
   reader.extractAll(restored.root(), quiet);
   for (const QString& f : gone) {
     EXPECT_TRUE(entries.contains(archiveEntryName(f))) << f.toStdString();
@@ -179,7 +179,11 @@ TEST_F(RemovalRunTest, AFileThatCannotBeReadStaysWhereItIsAndIsReported) {
   const QString unreadable = QStringLiteral("/proc/self/mem");
   RunRecorder recorder;
   const RunOutcome outcome = archivePlannedFiles(planRemovals({unreadable, good}), archiveOptions(), systemRemover(), recorder);
-  EXPECT_EQ(dialogs.texts(MessageStyle::Error), QStringList{"Couldn't zip up file - " + unreadable});
+  ASSERT_EQ(dialogs.texts(MessageStyle::Error).size(), 1);
+  const QStringList lines = dialogs.texts(MessageStyle::Error).first().split(u'\n');
+  ASSERT_EQ(lines.size(), 2);
+  EXPECT_EQ(lines[0], "Couldn't zip up file - " + unreadable);
+  EXPECT_FALSE(lines[1].isEmpty());
   EXPECT_TRUE(QFileInfo::exists(unreadable));
   EXPECT_FALSE(QFileInfo::exists(good));
   EXPECT_EQ(outcome.removedFiles, 1);
@@ -198,12 +202,109 @@ TEST_F(RemovalRunTest, ArchivedFilesComeBackWithTheSameBytesAtTheSamePaths) {
   TempTree root;  // stands in for "/"
   ZipReader reader;
   ASSERT_TRUE(reader.open(archivePathFor(options), nullptr));
-  Quiet quiet;
-  EXPECT_EQ(reader.extractAll(root.root(), quiet), 3);
+  QuietExtraction quiet;
+  EXPECT_EQ(reader.extractAll(root.root(), quiet).extracted, 3);
   EXPECT_TRUE(quiet.failed.isEmpty());
   EXPECT_EQ(contentsOf(root.root() + a), before[0]);
   EXPECT_EQ(contentsOf(root.root() + b), before[1]);
   EXPECT_EQ(contentsOf(root.root() + c), before[2]);
+}
+
+TEST_F(RemovalRunTest, CancelStopsTheCompressionOfALargeFilePartWayAndTheEarlierFilesStaySafe) {
+  const QString first = tree.file("a/first.txt", "first");
+  const QString second = tree.file("a/second.txt", "second");
+  const QString big = tree.path("a/big.bin");
+  {
+    QFile file(big);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    ASSERT_TRUE(file.resize(1LL << 30));  // 1 GB, sparse: nothing of it is written
+  }
+  RunRecorder recorder;
+  recorder.cancelDuring(big, 5);  // Cancel once the gauge of the large file shows 5 percent
+  const ArchiveRunOptions options = archiveOptions();
+  const RunOutcome outcome = archivePlannedFiles(planRemovals({first, second, big}), options, systemRemover(), recorder);
+  EXPECT_TRUE(outcome.stopped);
+  EXPECT_EQ(outcome.removedFiles, 0);
+  // The gauge moved through the large file and stopped part-way.
+  EXPECT_EQ(recorder.started.last(), big);
+  EXPECT_EQ(recorder.percents.last(), 5);
+  EXPECT_EQ(contentsOf(first), "first");
+  EXPECT_EQ(contentsOf(second), "second");
+  EXPECT_EQ(QFileInfo(big).size(), 1LL << 30);
+  EXPECT_FALSE(QFileInfo::exists(archivePathFor(options)));
+  EXPECT_TRUE(dialogs.shown().isEmpty());
+}
+
+TEST_F(RemovalRunTest, OnANearlyFullArchiveDiskWhatFitsIsArchivedAndDeletedAndTheRestStaysWithTheReason) {
+  const QString archives = tree.folder("archives");
+  const testkit::TestMount small = testkit::TestMount::tmpfs(archives, 256 * 1024);
+  if (!small.mounted()) GTEST_SKIP() << small.skipReason().toStdString();
+  QStringList files;
+  // Noise does not deflate, so each file takes its own size in the archive.
+  for (int i = 0; i < 6; ++i) {
+    QByteArray noise(60 * 1024, '\0');
+    QRandomGenerator generator{quint32(i)};
+    for (char& c : noise) c = char(generator.bounded(256));
+    files.append(tree.file(QStringLiteral("data/f%1.bin").arg(i), noise));
+  }
+  QList<QByteArray> before;
+  for (const QString& f : files) before.append(contentsOf(f));
+  RunRecorder recorder;
+  const ArchiveRunOptions options = archiveOptions();
+  const RunOutcome outcome = archivePlannedFiles(planRemovals(files), options, systemRemover(), recorder);
+
+  QStringList gone, kept;
+  for (const QString& f : files) (QFileInfo::exists(f) ? kept : gone).append(f);
+  EXPECT_GT(gone.size(), 0);
+  EXPECT_GT(kept.size(), 0);
+  EXPECT_EQ(outcome.removedFiles, gone.size());
+  const QStringList errors = dialogs.texts(MessageStyle::Error);
+  ASSERT_EQ(errors.size(), kept.size());
+  for (qsizetype i = 0; i < kept.size(); ++i)
+    EXPECT_EQ(errors[i], "Couldn't zip up file - " + kept[i] + "\n" + platform::systemErrorText(ENOSPC));
+  // Every file that is gone can be restored whole.
+  TempTree restored;
+  ZipReader reader;
+  ASSERT_TRUE(reader.open(archivePathFor(options), nullptr));
+  EXPECT_EQ(reader.entries().size(), gone.size());
+  QuietExtraction quiet;
+  EXPECT_TRUE(reader.extractAll(restored.root(), quiet).complete());
+  for (const QString& f : gone) EXPECT_EQ(contentsOf(restored.root() + f), before[files.indexOf(f)]) << f.toStdString();
+  EXPECT_EQ(readRemovalTotals().archivedFiles, gone.size());
+}
+
+TEST_F(RemovalRunTest, ANameThatIsNotUtf8AndTheNameWithTheReplacementMarkAreEachHandledAsThemselves) {
+  const QString latin = tree.file(platform::decodePath(QByteArray("names/caf\xE9.txt")), "latin");
+  const QString marked = tree.file(QString::fromUtf8("names/caf\xEF\xBF\xBD.txt"), "marked");
+  const auto exists = [](const QString& path) {
+    platform::EntryStatus status;
+    return platform::pathStatus(path, &status);
+  };
+  RunRecorder recorder;
+  const ArchiveRunOptions options = archiveOptions();
+  ASSERT_EQ(archivePlannedFiles(planRemovals({latin}), options, systemRemover(), recorder).removedFiles, 1)
+      << dialogs.texts().join(" | ").toStdString();
+  EXPECT_FALSE(exists(latin));
+  EXPECT_EQ(contentsOf(marked), "marked");
+  EXPECT_EQ(entriesOf(archivePathFor(options)), QStringList{archiveEntryName(latin)});
+
+  // Restored into the tree's root, as into "/": the file is back where it was.
+  ZipReader reader;
+  ASSERT_TRUE(reader.open(archivePathFor(options), nullptr));
+  QuietExtraction quiet;
+  TempTree root;
+  ASSERT_TRUE(reader.extractAll(root.root(), quiet).complete());
+  QFile restored;
+  ASSERT_TRUE(platform::openForReading(root.root() + latin, &restored, nullptr));
+  EXPECT_EQ(restored.readAll(), "latin");
+
+  ASSERT_EQ(deletePlannedFiles(planRemovals({marked}), systemRemover(), recorder).removedFiles, 1);
+  EXPECT_FALSE(exists(marked));
+  const QString again = tree.file(platform::decodePath(QByteArray("names/caf\xE9.txt")), "latin again");
+  ASSERT_EQ(trashPlannedFiles(planRemovals({again}), platform::desktopTrash(), recorder).removedFiles, 1);
+  EXPECT_FALSE(exists(again));
+  EXPECT_TRUE(exists(xdg.dataHome() + platform::decodePath(QByteArray("/Trash/files/caf\xE9.txt"))));
+  EXPECT_TRUE(dialogs.shown().isEmpty()) << dialogs.texts().join(" | ").toStdString();
 }
 
 }  // namespace

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "core/stats/statistics_run.h"
+#include "support/scripted_dialogs.h"
 #include "support/temp_tree.h"
 
 namespace tessaly {
@@ -54,6 +55,26 @@ TEST(StatisticsRunWalk, AbortDuringTheFirstEntryLeavesTheSecondUnscanned) {
   EXPECT_LT(run.record().filesProcessed, 2);
   EXPECT_EQ(run.caption(), QStringLiteral("Statistics for drive(s) incomplete ... aborted."));
   EXPECT_TRUE(run.statusText().endsWith(QStringLiteral(" INCOMPLETE ... ABORTED")));
+}
+
+TEST(StatisticsRunWalk, AnAddedFolderThatIsGoneGetsCantOpenDriveAndTheRunGoesOn) {
+  testkit::TempTree tree;
+  tree.file(QStringLiteral("kept/a.txt"), 10, 'a');
+  // The system's drive table: a folder that is gone answers no free-space query of its own.
+  testkit::ScriptedDialogs dialogs;
+  const QString gone = tree.path(QStringLiteral("gone"));
+  // As the only entry it still has its drive's size, so the run is not refused.
+  StatisticsRun alone({{gone, gone}}, TypeFilter());
+  EXPECT_GT(alone.computePickListTotal(), 0);
+  alone.run();
+  EXPECT_EQ(dialogs.texts(MessageStyle::Error), QStringList{QStringLiteral("Can't open drive ") + gone});
+
+  dialogs.clear();
+  StatisticsRun both({{gone, gone}, {tree.path(QStringLiteral("kept")), QStringLiteral("kept")}}, TypeFilter());
+  both.run();
+  EXPECT_EQ(dialogs.texts(MessageStyle::Error), QStringList{QStringLiteral("Can't open drive ") + gone});
+  EXPECT_EQ(both.record().filesProcessed, 1);
+  EXPECT_EQ(both.caption(), QStringLiteral("Stats done for ") + gone + QStringLiteral(" kept "));
 }
 
 }  // namespace

@@ -22,6 +22,7 @@ QStringList ScriptedDialogs::texts(MessageStyle style) const {
 }
 
 void ScriptedDialogs::message(MessageStyle style, const QString& text) { shown_.append({style, QString(), text}); }
+void ScriptedDialogs::quietMessage(MessageStyle style, const QString& text) { shown_.append({style, QString(), text, true}); }
 
 Answer ScriptedDialogs::ask(MessageStyle style, const QString& caption, const QString& text, AnswerSet answers) {
   shown_.append({style, caption, text});

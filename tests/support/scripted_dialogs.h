@@ -17,6 +17,7 @@ class ScriptedDialogs final : public Dialogs {
     MessageStyle style;
     QString caption;
     QString text;
+    bool quiet = false;  // shown without the beep of its style
   };
 
   ScriptedDialogs();   // installs itself
@@ -35,6 +36,7 @@ class ScriptedDialogs final : public Dialogs {
   void clear() { shown_.clear(); }
 
   void message(MessageStyle style, const QString& text) override;
+  void quietMessage(MessageStyle style, const QString& text) override;
   Answer ask(MessageStyle style, const QString& caption, const QString& text, AnswerSet answers) override;
   QString chooseFolder(const QString& caption, const QString& startFolder) override;
   QString saveFileName(const FileDialogRequest& request) override;

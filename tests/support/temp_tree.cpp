@@ -1,26 +1,50 @@
 #include "support/temp_tree.h"
 
+#include <fcntl.h>
+#include <ftw.h>
 #include <sys/stat.h>
+#include <unistd.h>
 #include <utime.h>
 
 #include <QDir>
 #include <QFile>
-#include <QFileInfo>
+
+#include "platform/host_files.h"
+#include "platform/host_path.h"
 
 namespace tessaly::testkit {
 namespace {
 
 const char* const kXdgVariables[3] = {"XDG_CONFIG_HOME", "XDG_DATA_HOME", "XDG_CACHE_HOME"};
+constexpr int kOpenFolderLimit = 64;
+
+QString parentOf(const QString& path) { return path.left(path.lastIndexOf(u'/')); }
+
+// Goes on past what cannot be removed; QTemporaryDir tries again after.
+int removeEntry(const char* path, const struct stat*, int, struct FTW*) {
+  ::remove(path);
+  return 0;
+}
 
 }  // namespace
 
 TempTree::TempTree() { dir_.setAutoRemove(true); }
 
+// Qt's own removal cannot reach names that are not UTF-8; the tree goes by its bytes first.
+TempTree::~TempTree() {
+  ::nftw(platform::encodePath(root()).constData(), removeEntry, kOpenFolderLimit, FTW_DEPTH | FTW_PHYS);
+}
+
+// Names are written with their own bytes, so a test can make names that are not UTF-8.
 QString TempTree::file(const QString& relative, const QByteArray& contents) {
   const QString full = path(relative);
-  QDir().mkpath(QFileInfo(full).path());
-  QFile f(full);
-  if (f.open(QIODevice::WriteOnly | QIODevice::Truncate)) f.write(contents);
+  platform::makeFolders(parentOf(full), nullptr);
+  const int fd = ::open(platform::encodePath(full).constData(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
+  if (fd >= 0) {
+    QFile f;
+    if (f.open(fd, QIODevice::WriteOnly, QFileDevice::AutoCloseHandle)) f.write(contents);
+    else ::close(fd);
+  }
   return full;
 }
 
@@ -30,7 +54,7 @@ QString TempTree::file(const QString& relative, qint64 size, char fill) {
 
 QString TempTree::folder(const QString& relative) {
   const QString full = path(relative);
-  QDir().mkpath(full);
+  platform::makeFolders(full, nullptr);
   return full;
 }
 
@@ -38,7 +62,7 @@ void TempTree::setTimes(const QString& relative, qint64 accessSeconds, qint64 wr
   struct utimbuf times {};
   times.actime = time_t(accessSeconds);
   times.modtime = time_t(writeSeconds);
-  ::utime(QFile::encodeName(path(relative)).constData(), &times);
+  ::utime(platform::encodePath(path(relative)).constData(), &times);
 }
 
 TempXdg::TempXdg() {

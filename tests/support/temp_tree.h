@@ -6,10 +6,14 @@
 
 namespace tessaly::testkit {
 
-// A temporary folder for a test's file tree, with helpers to fill it.
+// A temporary folder for a test's file tree, with helpers to fill it. Paths may hold bytes
+// that are not UTF-8 (see platform/host_path.h).
 class TempTree {
  public:
   TempTree();
+  ~TempTree();
+  TempTree(const TempTree&) = delete;
+  TempTree& operator=(const TempTree&) = delete;
   QString root() const { return dir_.path(); }
   QString path(const QString& relative) const { return dir_.path() + u'/' + relative; }
   // Creates the file and its folders; returns its full path.

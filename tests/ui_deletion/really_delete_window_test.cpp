@@ -16,6 +16,8 @@
 #include "support/temp_tree.h"
 #include "ui/archive/zip_options_window.h"
 #include "ui/deletion/really_delete_window.h"
+#include "platform/directory_reader.h"
+#include "platform/host_path.h"
 
 namespace tessaly {
 namespace {
@@ -41,6 +43,15 @@ class ReallyDeleteTest : public ::testing::Test {
     auto window = std::make_unique<TfrmReallyDelete>(DeletionRequest{files, 1234567, QStringLiteral("TempClean")}, services);
     window->show();
     return window;
+  }
+  // Answers the zip options dialog with this archive folder (and comment) and OK.
+  static void chooseArchiveFolder(TfrmReallyDelete& window, const QString& folder, const QString& comment = {}) {
+    window.runZipOptions = [folder, comment](TfrmZipOptions& options) {
+      options.Edit1->setText(folder);
+      options.Edit2->setText(comment);
+      options.accept();
+      return true;
+    };
   }
   static void select(QListWidget* list, const QStringList& entries) {
     for (int i = 0; i < list->count(); ++i) list->item(i)->setSelected(entries.contains(list->item(i)->text()));
@@ -137,7 +148,7 @@ TEST_F(ReallyDeleteTest, DeleteAllReportsTheFileThatStaysAndCountsOnlyWhatWent) 
   dialogs.answer(Answer::Yes);
   window->btDelete->click();
   EXPECT_EQ(window->result(), QDialog::Accepted);
-  EXPECT_EQ(dialogs.texts(MessageStyle::Error), QStringList{"Couldn't delete file - " + stuck});
+  EXPECT_EQ(dialogs.texts(MessageStyle::Error), QStringList{"Couldn't delete file - " + stuck + "\nrefused by the test"});
   EXPECT_FALSE(QFileInfo::exists(a));
   EXPECT_TRUE(QFileInfo::exists(protectedFile));
   EXPECT_EQ(readRemovalTotals().deletedFiles, 1);
@@ -166,7 +177,7 @@ TEST_F(ReallyDeleteTest, ARefusingTrashStopsTheRun) {
   dialogs.answer(Answer::Yes);
   window->btRecycle->click();
   EXPECT_TRUE(dialogs.texts(MessageStyle::Question).first().endsWith("Send to the trash anyway?"));
-  EXPECT_EQ(dialogs.texts(MessageStyle::Error), QStringList{"An error occurred sending files to the trash.  The trash may be full."});
+  EXPECT_EQ(dialogs.texts(MessageStyle::Error), QStringList{"An error occurred sending files to the trash.  The trash may be full.\nfull"});
   EXPECT_TRUE(QFileInfo::exists(a));
   EXPECT_TRUE(QFileInfo::exists(b));
   EXPECT_EQ(readRemovalTotals().trashedFiles, 0);
@@ -177,12 +188,7 @@ TEST_F(ReallyDeleteTest, ArchivingUsesTheZipOptionsAndReportsTheFolder) {
   const QString a = tree.file("a.txt", "alpha");
   auto window = open({a});
   const QString chosen = tree.folder("chosen");
-  window->runZipOptions = [&](TfrmZipOptions& options) {
-    options.Edit1->setText(chosen);
-    options.Edit2->setText("my comment");
-    options.accept();
-    return true;
-  };
+  chooseArchiveFolder(*window, chosen, "my comment");
   window->btZip->click();
   EXPECT_EQ(window->result(), QDialog::Accepted);
   EXPECT_EQ(zipPath, chosen);
@@ -190,6 +196,41 @@ TEST_F(ReallyDeleteTest, ArchivingUsesTheZipOptionsAndReportsTheFolder) {
   EXPECT_FALSE(QFileInfo::exists(a));
   const QStringList archives = QDir(chosen).entryList({"Drive-root-TempClean*.zip"}, QDir::Files);
   EXPECT_EQ(archives.size(), 1);
+}
+
+TEST_F(ReallyDeleteTest, AnArchiveRunThatArchivedNothingNeverClaimsAnArchive) {
+  const QString a = tree.file("a.txt", "alpha");
+  auto window = open({a});
+  const QString missing = tree.path("no/such/folder");
+  chooseArchiveFolder(*window, missing);
+  window->btZip->click();
+  EXPECT_EQ(window->result(), QDialog::Accepted);
+  const QStringList errors = dialogs.texts(MessageStyle::Error);
+  ASSERT_EQ(errors.size(), 1);
+  EXPECT_TRUE(errors.first().startsWith("Couldn't zip up file - " + a + "\n")) << errors.first().toStdString();
+  EXPECT_GT(errors.first().size(), ("Couldn't zip up file - " + a + "\n").size());
+  for (const QString& text : dialogs.texts()) EXPECT_FALSE(text.startsWith("Files deleted and stored")) << text.toStdString();
+  EXPECT_TRUE(QFileInfo::exists(a));
+  EXPECT_EQ(readRemovalTotals().archivedFiles, 0);
+}
+
+TEST_F(ReallyDeleteTest, ANameThatIsNotUtf8IsShownEscapedAndOnlyItselfIsDeleted) {
+  const QString latin = tree.file(platform::decodePath(QByteArray("caf\xE9.txt")), "latin");
+  const QString marked = tree.file(QString::fromUtf8("caf\xEF\xBF\xBD.txt"), "marked");
+  auto window = open({latin, marked});
+  QStringList shown;
+  for (int i = 0; i < window->lb1->count(); ++i) shown.append(window->lb1->item(i)->text());
+  shown.sort();
+  EXPECT_EQ(shown, (QStringList{tree.root() + "/caf\\xE9.txt", marked}));
+  select(window->lb1, {marked});
+  window->btToAgainst->click();
+  EXPECT_EQ(window->safeHarborPanel(), QStringList{marked});
+  dialogs.answer(Answer::Yes);
+  window->btDelete->click();
+  EXPECT_TRUE(dialogs.texts(MessageStyle::Error).isEmpty()) << dialogs.texts().join(" | ").toStdString();
+  platform::EntryStatus status;
+  EXPECT_FALSE(platform::pathStatus(latin, &status));
+  EXPECT_TRUE(platform::pathStatus(marked, &status));
 }
 
 }  // namespace

@@ -11,6 +11,9 @@
 #include "support/fake_host.h"
 #include "support/scripted_dialogs.h"
 #include "support/temp_tree.h"
+#include "support/test_mounts.h"
+#include "platform/directory_reader.h"
+#include "platform/host_path.h"
 
 namespace tessaly {
 namespace {
@@ -304,6 +307,80 @@ TEST(DirectoryWalk, WalksRootsInOrderSkippingNotReadyDrivesSilentlyAndReportingM
   ASSERT_EQ(dialogs.shown().size(), 1);
   EXPECT_EQ(dialogs.shown().first().style, MessageStyle::Error);
   EXPECT_EQ(dialogs.shown().first().text, QStringLiteral("Can't open drive ") + missing);
+  EXPECT_TRUE(dialogs.shown().first().quiet);  // an error box without the error sound
+}
+
+TEST(DirectoryWalk, AfterAnAbortTheLaterRootsAreNeitherOpenedNorReported) {
+  TempTree first, later;
+  first.file(QStringLiteral("a.txt"), "x");
+  later.file(QStringLiteral("b.txt"), "x");
+  const QString missing = later.path(QStringLiteral("gone"));
+  testkit::ScriptedDialogs dialogs;
+  RecordingVisitor visitor;
+  QStringList perRoot;
+  DirectoryWalk walk(WalkRequest{}, visitor);
+  visitor.afterEntry = [&walk] { walk.abort(); };
+  walk.walkRoots({{first.root(), first.root()}, {missing, missing}, {later.root(), later.root()}},
+                 [&perRoot](const WalkRoot& root) { perRoot << root.path; });
+  EXPECT_EQ(perRoot, QStringList{first.root()});
+  EXPECT_EQ(visitor.events.filter(QStringLiteral("enter ")), QStringList{QStringLiteral("enter ") + first.root()});
+  EXPECT_TRUE(dialogs.shown().isEmpty());
+}
+
+TEST(DriveBoundary, TheMountTellsAnotherDriveAndTheDeviceOnlyWithoutMountIds) {
+  struct Case {
+    const char* what;
+    DriveIdentity entry;
+    bool another;
+  } cases[] = {
+      {"same device, same mount", {1, 10}, false},
+      {"btrfs sub-volume: another device, same mount", {2, 10}, false},
+      {"bind mount: same device, another mount", {1, 11}, true},
+      {"another file system", {2, 11}, true},
+      {"no mount id: another device", {2, 0}, true},
+      {"no mount id: same device", {1, 0}, false},
+  };
+  const DriveIdentity root{1, 10};
+  for (const Case& c : cases) EXPECT_EQ(isAnotherDrive(root, c.entry), c.another) << c.what;
+  EXPECT_TRUE(isAnotherDrive({1, 0}, {2, 10}));
+}
+
+TEST(DirectoryWalk, WalksABtrfsSubVolumeThatIsNotMountedOnItsOwn) {
+  TempTree tree;
+  const QString mountPoint = tree.folder(QStringLiteral("volume"));
+  const testkit::TestMount volume =
+      testkit::TestMount::btrfsWithSubVolume(tree.path(QStringLiteral("btrfs.img")), mountPoint);
+  if (!volume.mounted()) GTEST_SKIP() << volume.skipReason().toStdString();
+  tree.file(QStringLiteral("volume/top.txt"), "x");
+  tree.file(QStringLiteral("volume/sub/inner/deep.txt"), "x");
+  const QString nested = tree.folder(QStringLiteral("volume/nested"));
+  const testkit::TestMount other = testkit::TestMount::tmpfs(nested, 1 << 20);
+  ASSERT_TRUE(other.mounted()) << other.skipReason().toStdString();
+  tree.file(QStringLiteral("volume/nested/elsewhere.txt"), "x");
+  EXPECT_EQ(walkNames(mountPoint, kDuplicatesMask),
+            (QStringList{QStringLiteral("sub/inner/deep.txt"), QStringLiteral("top.txt")}));
+}
+
+TEST(DirectoryWalk, ANameThatIsNotUtf8IsHandedOverWithItsOwnBytes) {
+  TempTree tree;
+  const QString latin = platform::decodePath(QByteArray("caf\xE9"));
+  const QString marked = QString::fromUtf8("caf\xEF\xBF\xBD");
+  tree.file(QStringLiteral("d/") + latin + QStringLiteral("/") + latin + QStringLiteral(".txt"), "latin");
+  tree.file(QStringLiteral("d/") + marked + QStringLiteral(".txt"), "marked");
+  RecordingVisitor visitor;
+  DirectoryWalk walk(WalkRequest{}, visitor);
+  ASSERT_TRUE(walk.walk(tree.root()));
+  QStringList found = visitor.found;
+  found.sort();
+  const QStringList expected{tree.path(QStringLiteral("d/") + latin + u'/' + latin + QStringLiteral(".txt")),
+                             tree.path(QStringLiteral("d/") + marked + QStringLiteral(".txt"))};
+  ASSERT_EQ(found, expected);
+  // Each path reaches its own file again.
+  platform::EntryStatus status;
+  ASSERT_TRUE(platform::pathStatus(found[0], &status));
+  EXPECT_EQ(status.size, 5);
+  ASSERT_TRUE(platform::pathStatus(found[1], &status));
+  EXPECT_EQ(status.size, 6);
 }
 
 TEST(DirectoryWalk, GivesARootWhoseListingIsEmptyNoFileScanWhenAsked) {

@@ -1,11 +1,12 @@
 #include <QDateTime>
-#include <QFileInfo>
 
 #include "app/cli/cli_command.h"
 #include "core/common/dialogs.h"
 #include "core/deletion/partition.h"
 #include "core/deletion/removal_run.h"
 #include "core/safeharbor/safe_harbor.h"
+#include "platform/host_files.h"
+#include "platform/host_path.h"
 
 namespace tessaly::cli {
 namespace {
@@ -36,21 +37,25 @@ int runZipDelete(const QCommandLineParser& parser) {
   options.folder = parser.value(kFolderOption);
   options.comment = parser.value(kCommentOption);
   QStringList files;
-  for (const QString& argument : parser.positionalArguments()) files.append(QFileInfo(argument).absoluteFilePath());
+  for (const QString& argument : parser.positionalArguments()) files.append(platform::absolutePath(argument));
   if (options.folder.isEmpty() || files.isEmpty()) return fail(QStringLiteral("Usage: tessaly-cli ") + kUsage);
   MessagesToStderr messages;
   // There is no safe harbor panel to move files off here: a protected file is only reported.
   safeHarbor().load();
   const Partition partition = partitionFiles(files, protectionCheck(), {});
   for (const QString& kept : partition.protectedFiles)
-    showError(QStringLiteral("Kept, it is on the Safe Harbor List - ") + kept + QStringLiteral(" (") +
+    showError(QStringLiteral("Kept, it is on the Safe Harbor List - ") + platform::displayPath(kept) + QStringLiteral(" (") +
               exceptionReasonText(protectionReasonOf(kept, protectionCheck())) + u')');
   QuietRun observer;
   const RunOutcome outcome = archivePlannedFiles(planRemovals(partition.toDelete), options, systemRemover(), observer);
-  printOut(QStringLiteral("%1 files (%2 bytes) archived into %3 and deleted\n")
-               .arg(outcome.removedFiles)
-               .arg(outcome.removedBytes)
-               .arg(archivePathFor(options)));
+  // An archive that was never written is never named.
+  if (outcome.removedFiles > 0)
+    printOut(QStringLiteral("%1 files (%2 bytes) archived into %3 and deleted\n")
+                 .arg(outcome.removedFiles)
+                 .arg(outcome.removedBytes)
+                 .arg(archivePathFor(options)));
+  else
+    printOut(QStringLiteral("No file was archived\n"));
   return outcome.removedFiles == files.size() ? 0 : 1;
 }
 

@@ -2,6 +2,8 @@
 
 #include <cstdio>
 
+#include "platform/host_path.h"
+
 namespace tessaly::cli {
 namespace {
 
@@ -48,7 +50,7 @@ int runCommand(const CliCommand& command, const QStringList& arguments) {
 }
 
 int fail(const QString& message) {
-  std::fputs(message.toUtf8().constData(), stderr);
+  std::fputs(platform::encodePath(message).constData(), stderr);
   std::fputc('\n', stderr);
   return 2;
 }
@@ -57,7 +59,7 @@ int failUsage(const QString& message, const QString& usage) {
   return fail(message + QStringLiteral(" Usage: tessaly-cli ") + usage);
 }
 
-void printOut(const QString& text) { std::fputs(text.toUtf8().constData(), stdout); }
+void printOut(const QString& text) { std::fputs(platform::encodePath(text).constData(), stdout); }
 
 QCommandLineOption valueOption(const QString& name, const QString& valueName, const QString& description) {
   return QCommandLineOption(name, description, valueName);

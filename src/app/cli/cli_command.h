@@ -33,7 +33,7 @@ int runCommand(const CliCommand& command, const QStringList& arguments);
 int fail(const QString& message);
 // A refused command line: the message followed by the subcommand's usage.
 int failUsage(const QString& message, const QString& usage);
-// Writes text to stdout as UTF-8.
+// Writes text to stdout as UTF-8, file names as their own bytes.
 void printOut(const QString& text);
 
 // An option with a value: "--html FILE".

@@ -3,6 +3,7 @@
 
 #include "app/cli/cli_command.h"
 #include "core/common/date_texts.h"
+#include "platform/host_path.h"
 
 using tessaly::cli::CliCommand;
 
@@ -21,7 +22,9 @@ QString helpText() {
 
 int main(int argc, char** argv) {
   QCoreApplication app(argc, argv);
-  QStringList arguments = QCoreApplication::arguments().mid(1);
+  // Decoded without loss, so a file name that is not UTF-8 reaches the file it names.
+  QStringList arguments;
+  for (int i = 1; i < argc; ++i) arguments.append(tessaly::platform::decodePath(argv[i], qsizetype(qstrlen(argv[i]))));
   if (arguments.isEmpty() || arguments.first() == QStringLiteral("--help") || arguments.first() == QStringLiteral("-h")) {
     tessaly::cli::printOut(helpText());
     return arguments.isEmpty() ? 2 : 0;

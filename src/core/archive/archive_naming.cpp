@@ -1,6 +1,5 @@
 #include "core/archive/archive_naming.h"
 
-#include <QFileInfo>
 #include <QLocale>
 
 #include "core/common/text_routines.h"
@@ -31,7 +30,7 @@ QString archiveEntryName(const QString& path) {
 }
 
 QString archiveDrivePart(const QString& archivePath) {
-  const QString name = QFileInfo(archivePath).fileName();
+  const QString name = archivePath.mid(archivePath.lastIndexOf(u'/') + 1);
   const qsizetype start = name.indexOf(QStringLiteral("Drive-"), 0, Qt::CaseInsensitive);
   if (start < 0) return {};
   const qsizetype from = start + 6;

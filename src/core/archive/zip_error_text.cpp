@@ -2,6 +2,8 @@
 
 #include <zip.h>
 
+#include "platform/host_path.h"
+
 namespace tessaly {
 
 QString zipErrorText(int code) {
@@ -10,6 +12,16 @@ QString zipErrorText(int code) {
   const QString text = QString::fromUtf8(zip_error_strerror(&error));
   zip_error_fini(&error);
   return text;
+}
+
+QString zipFailureText(const zip_error_t* error) {
+  if (zip_error_system_type(error) == ZIP_ET_SYS && zip_error_code_system(error) != 0)
+    return platform::systemErrorText(zip_error_code_system(error));
+  return zipErrorText(zip_error_code_zip(error));
+}
+
+bool zipFailedForSpace(const zip_error_t* error) {
+  return zip_error_system_type(error) == ZIP_ET_SYS && platform::isOutOfSpace(zip_error_code_system(error));
 }
 
 }  // namespace tessaly

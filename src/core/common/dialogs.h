@@ -29,6 +29,8 @@ class Dialogs {
   virtual ~Dialogs() = default;
   // A modal box with one OK button. Error and warning boxes beep first.
   virtual void message(MessageStyle style, const QString& text) = 0;
+  // The same box without the beep.
+  virtual void quietMessage(MessageStyle style, const QString& text) { message(style, text); }
   // A modal question; the caption is the window's own.
   virtual Answer ask(MessageStyle style, const QString& caption, const QString& text, AnswerSet answers) = 0;
   // Empty when cancelled.

@@ -3,6 +3,8 @@
 #include <QFile>
 
 #include "core/common/dialogs.h"
+#include "platform/host_files.h"
+#include "platform/host_path.h"
 
 namespace tessaly {
 namespace {
@@ -14,9 +16,9 @@ bool readable(char c) {
 }  // namespace
 
 bool extractStrings(const QString& sourceFile, const QString& outputFile, int minimumLength, int maximumLength) {
-  QFile source(sourceFile);
-  if (!source.open(QIODevice::ReadOnly)) {
-    showError(QStringLiteral("Could not open file ") + sourceFile);
+  QFile source;
+  if (!platform::openForReading(sourceFile, &source, nullptr)) {
+    showError(QStringLiteral("Could not open file ") + platform::displayPath(sourceFile));
     return false;
   }
   QFile output(outputFile);

@@ -36,8 +36,11 @@ RemovalTotals readRemovalTotals() {
 void recordDeletions(RemovalKind kind, qint64 files, qint64 bytes, const QDate& today) {
   const IniView store = programSettings();
   const bool trashed = kind == RemovalKind::Trashed;
-  addToTotal(store, trashed ? QStringLiteral("NWaste") : QStringLiteral("Ndelete"), files);
-  addToTotal(store, trashed ? QStringLiteral("SizeWaste") : QStringLiteral("SizeDelete"), bytes);
+  // All four counters are written, the other kind's with nothing added: an absent one becomes 0.
+  addToTotal(store, QStringLiteral("Ndelete"), trashed ? 0 : files);
+  addToTotal(store, QStringLiteral("SizeDelete"), trashed ? 0 : bytes);
+  addToTotal(store, QStringLiteral("NWaste"), trashed ? files : 0);
+  addToTotal(store, QStringLiteral("SizeWaste"), trashed ? bytes : 0);
   stampStartDay(store, QStringLiteral("DelDate"), today);
 }
 

@@ -1,13 +1,13 @@
 #include "core/deletion/file_remover.h"
 
-#include <QFile>
+#include "platform/host_files.h"
 
 namespace tessaly {
 namespace {
 
 class SystemRemover final : public FileRemover {
  public:
-  bool removeFile(const QString& path) override { return QFile::remove(path); }
+  bool removeFile(const QString& path, QString* reason) override { return platform::removeFile(path, reason); }
 };
 
 }  // namespace

@@ -8,7 +8,8 @@ namespace tessaly {
 class FileRemover {
  public:
   virtual ~FileRemover() = default;
-  virtual bool removeFile(const QString& path) = 0;
+  // False with the system's reason when the file stays.
+  virtual bool removeFile(const QString& path, QString* reason) = 0;
 };
 
 FileRemover& systemRemover();

@@ -1,10 +1,11 @@
 #include "core/deletion/partition.h"
 
 #include <QCollator>
-#include <QFileInfo>
 #include <algorithm>
 
 #include "core/common/text_routines.h"
+#include "platform/host_files.h"
+#include "platform/host_path.h"
 
 namespace tessaly {
 
@@ -19,10 +20,10 @@ int protectionReasonOf(const QString& path, ProtectionCheck& check) {
   if (check.isInExceptionList(path, true, &reason)) return reason;
   // A file reached through a linked folder is the file at the link's target: /home/me/sys/x
   // with sys a link to /usr/lib removes /usr/lib/x.
-  const QFileInfo info(path);
-  const QString realFolder = QFileInfo(info.path()).canonicalFilePath();
+  const qsizetype slash = path.lastIndexOf(u'/');
+  const QString realFolder = platform::resolvedPath(slash <= 0 ? QStringLiteral("/") : path.left(slash));
   if (realFolder.isEmpty()) return NotProtected;
-  const QString realPath = joinPath(realFolder, info.fileName());
+  const QString realPath = joinPath(realFolder, path.mid(slash + 1));
   if (realPath != path && check.isInExceptionList(realPath, true, &reason)) return reason;
   return NotProtected;
 }
@@ -42,7 +43,8 @@ Partition partitionFiles(const QStringList& files, ProtectionCheck& check, const
 
 QString protectionReasonMessage(const QString& path, ProtectionCheck& check) {
   const int reason = protectionReasonOf(path, check);
-  const QString quoted = QStringLiteral("This file \"") + path + QStringLiteral("\" is on the Safe Harbor List ");
+  const QString quoted =
+      QStringLiteral("This file \"") + platform::displayPath(path) + QStringLiteral("\" is on the Safe Harbor List ");
   if (reason != NotProtected)
     return quoted + QStringLiteral("since the folder that it is stored in is ") + exceptionReasonText(reason);
   return quoted + QStringLiteral("because you moved it here.");

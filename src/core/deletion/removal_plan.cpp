@@ -1,18 +1,19 @@
 #include "core/deletion/removal_plan.h"
 
-#include <QFileInfo>
+#include "platform/directory_reader.h"
 
 namespace tessaly {
 namespace {
 
 PlannedRemoval lookAt(const QString& path) {
-  const QFileInfo info(path);
+  platform::EntryStatus status;
   PlannedRemoval planned;
   planned.path = path;
-  planned.regularFile = info.isFile() && !info.isSymLink();
+  planned.regularFile = platform::pathStatus(path, &status) && status.kind == platform::EntryStatus::File;
   if (planned.regularFile) {
-    planned.size = info.size();
-    planned.modified = info.lastModified();
+    planned.size = status.size;
+    planned.modifiedSeconds = status.writeSeconds;
+    planned.modifiedNanoseconds = status.writeNanoseconds;
   }
   return planned;
 }
@@ -28,7 +29,8 @@ std::vector<PlannedRemoval> planRemovals(const QStringList& paths) {
 
 bool stillAsPlanned(const PlannedRemoval& planned) {
   const PlannedRemoval now = lookAt(planned.path);
-  return planned.regularFile && now.regularFile && now.size == planned.size && now.modified == planned.modified;
+  return planned.regularFile && now.regularFile && now.size == planned.size &&
+         now.modifiedSeconds == planned.modifiedSeconds && now.modifiedNanoseconds == planned.modifiedNanoseconds;
 }
 
 }  // namespace tessaly

@@ -1,6 +1,5 @@
 #pragma once
 
-#include <QDateTime>
 #include <QString>
 #include <QStringList>
 #include <vector>
@@ -11,7 +10,8 @@ namespace tessaly {
 struct PlannedRemoval {
   QString path;
   qint64 size = 0;
-  QDateTime modified;
+  qint64 modifiedSeconds = 0;
+  qint32 modifiedNanoseconds = 0;
   bool regularFile = false;
 };
 

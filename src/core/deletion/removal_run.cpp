@@ -5,6 +5,7 @@
 #include "core/archive/archive_naming.h"
 #include "core/common/dialogs.h"
 #include "core/common/removal_totals.h"
+#include "platform/host_path.h"
 
 namespace tessaly {
 namespace {
@@ -12,6 +13,16 @@ namespace {
 const QString kCouldNotDelete = QStringLiteral("Couldn't delete file - ");
 const QString kCouldNotZip = QStringLiteral("Couldn't zip up file - ");
 const QString kChanged = QStringLiteral("The file changed after it was listed and was left in place - ");
+const QString kTrashRefused = QStringLiteral("An error occurred sending files to the trash.  The trash may be full.");
+
+// The box keeps its text; the system's reason, when there is one, follows on a second line.
+void showFailure(const QString& text, const QString& reason) {
+  showError(reason.isEmpty() ? text : text + u'\n' + reason);
+}
+
+void showFileFailure(const QString& text, const QString& path, const QString& reason) {
+  showFailure(text + platform::displayPath(path), reason);
+}
 
 void count(RunOutcome& outcome, const PlannedRemoval& planned) {
   ++outcome.removedFiles;
@@ -20,20 +31,22 @@ void count(RunOutcome& outcome, const PlannedRemoval& planned) {
 
 bool removeUnchanged(const PlannedRemoval& planned, FileRemover& remover, RunOutcome& outcome) {
   if (!stillAsPlanned(planned)) {
-    showError(kChanged + planned.path);
+    showFileFailure(kChanged, planned.path, {});
     return false;
   }
-  if (!remover.removeFile(planned.path)) {
-    showError(kCouldNotDelete + planned.path);
+  QString reason;
+  if (!remover.removeFile(planned.path, &reason)) {
+    showFileFailure(kCouldNotDelete, planned.path, reason);
     return false;
   }
   count(outcome, planned);
   return true;
 }
 
-class SaveProgress final : public ArchiveProgress {
+// The red gauge: the file being compressed, then the archive being saved, 0 to 100.
+class GaugeProgress final : public ArchiveProgress {
  public:
-  explicit SaveProgress(RemovalObserver& observer) : observer_(observer) {}
+  explicit GaugeProgress(RemovalObserver& observer) : observer_(observer) {}
   bool reportProgress(int percent) override { return observer_.archiveProgress(percent) || observer_.abortRequested(); }
 
  private:
@@ -57,12 +70,12 @@ RunOutcome trashPlannedFiles(const std::vector<PlannedRemoval>& plan, platform::
   for (size_t i = 0; i < plan.size(); ++i) {
     observer.fileStarted(int(i), plan[i].path);
     if (!stillAsPlanned(plan[i])) {
-      showError(kChanged + plan[i].path);
+      showFileFailure(kChanged, plan[i].path, {});
       continue;
     }
     QString reason;
     if (!trash.moveToTrash(plan[i].path, &reason)) {
-      showError(QStringLiteral("An error occurred sending files to the trash.  The trash may be full."));
+      showFailure(kTrashRefused, reason);
       outcome.stopped = true;
       break;
     }
@@ -81,11 +94,11 @@ RunOutcome archivePlannedFiles(const std::vector<PlannedRemoval>& plan, const Ar
   RunOutcome outcome;
   ZipWriter writer(archivePathFor(options), options.comment, options.batch);
   QHash<QString, const PlannedRemoval*> byPath;
-  SaveProgress progress(observer);
+  GaugeProgress progress(observer);
 
   auto saveBatch = [&] {
     const CommitResult saved = writer.commit(&progress);
-    for (const ArchiveFailure& failure : saved.failed) showError(kCouldNotZip + failure.path);
+    for (const ArchiveFailure& failure : saved.failed) showFileFailure(kCouldNotZip, failure.path, failure.reason);
     for (const QString& path : saved.archived) removeUnchanged(*byPath.value(path), remover, outcome);
     if (!saved.abandoned.isEmpty()) outcome.stopped = true;
   };
@@ -98,13 +111,19 @@ RunOutcome archivePlannedFiles(const std::vector<PlannedRemoval>& plan, const Ar
     const PlannedRemoval& planned = plan[i];
     observer.fileStarted(int(i), planned.path);
     if (!stillAsPlanned(planned)) {
-      showError(kChanged + planned.path);
+      showFileFailure(kChanged, planned.path, {});
       continue;
     }
     QString reason;
-    if (!writer.add(planned.path, &reason)) {
-      showError(kCouldNotZip + planned.path);
-      continue;
+    switch (writer.add(planned.path, &reason, &progress)) {
+      case AddResult::Refused:
+        showFileFailure(kCouldNotZip, planned.path, reason);
+        continue;
+      case AddResult::Aborted:
+        outcome.stopped = true;
+        continue;
+      case AddResult::Queued:
+        break;
     }
     byPath.insert(planned.path, &planned);
     if (writer.batchFull()) saveBatch();

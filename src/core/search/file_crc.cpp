@@ -4,11 +4,13 @@
 
 #include <QFile>
 
+#include "platform/host_files.h"
+
 namespace tessaly {
 
 quint32 fileCRC(const QString& path) {
-  QFile file(path);
-  if (!file.open(QIODevice::ReadOnly)) return 0;
+  QFile file;
+  if (!platform::openForReading(path, &file, nullptr)) return 0;
   char block[2048];
   quint32 sum = 0;
   qint64 got = 0;

@@ -36,7 +36,7 @@ StatisticsRun::StatisticsRun(QList<WalkRoot> pickList1, TypeFilter filter)
 double StatisticsRun::computePickListTotal() const {
   double total = 0;
   for (const WalkRoot& entry : pickList1_) {
-    if (pathDriveReady(entry.path)) total += getDiskSpace(entry.path).totalBytes;
+    if (rootDriveReady(entry.path)) total += getDiskSpace(rootDrive(entry.path)).totalBytes;
   }
   return total;
 }
@@ -68,7 +68,7 @@ void StatisticsRun::run(WalkPacer* pacer, const std::function<void()>& afterEach
     if (scanAborted_) break;
     currentDrive_ = entry.text;
     driveListText_ += entry.text + u' ';
-    if (!pathDriveReady(entry.path)) continue;
+    if (!rootDriveReady(entry.path)) continue;
     clusterSize_ = computeClusterSize(entry.path);
     walk.walkRoots({entry});
     if (afterEachDrive) afterEachDrive();

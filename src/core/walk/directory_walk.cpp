@@ -9,14 +9,6 @@
 namespace tessaly {
 namespace {
 
-// The readiness of the drive holding the root, not of the root itself: an added folder that
-// is gone lives on a ready drive and is reported, not skipped. A path no listed drive holds
-// counts as ready, as an item without a drive letter did.
-bool driveOfRootReady(const QString& path) {
-  const QString mountPoint = platform::driveHolding(path).mountPoint;
-  return mountPoint.isEmpty() || pathDriveReady(mountPoint);
-}
-
 QString withoutTrailingSlash(QString path) {
   while (path.size() > 1 && path.endsWith(u'/')) path.chop(1);
   return path;
@@ -24,17 +16,35 @@ QString withoutTrailingSlash(QString path) {
 
 }  // namespace
 
+QString rootDrive(const QString& root) {
+  const QString mountPoint = platform::driveHolding(root).mountPoint;
+  return mountPoint.isEmpty() ? root : mountPoint;
+}
+
+// A path no listed drive holds counts as ready, as an item without a drive letter did.
+bool rootDriveReady(const QString& root) {
+  const QString mountPoint = platform::driveHolding(root).mountPoint;
+  return mountPoint.isEmpty() || pathDriveReady(mountPoint);
+}
+
+bool isAnotherDrive(const DriveIdentity& root, const DriveIdentity& entry) {
+  if (root.mountId != 0 && entry.mountId != 0) return entry.mountId != root.mountId;
+  return entry.device != root.device;
+}
+
 DirectoryWalk::DirectoryWalk(WalkRequest request, WalkVisitor& visitor, WalkPacer* pacer)
     : request_(std::move(request)), visitor_(visitor), pacer_(pacer) {}
 
 void DirectoryWalk::walkRoots(const QList<WalkRoot>& roots, const std::function<void(const WalkRoot&)>& perRoot) {
   aborted_ = false;  // each call is a new scan; an earlier abort must not end it
   for (const WalkRoot& root : roots) {
-    if (!driveOfRootReady(root.path)) continue;
+    // After an abort the later roots return at once, without being opened.
+    if (aborted_) return;
+    if (!rootDriveReady(root.path)) continue;
     const bool entered = walkRoot(root.path, [&] {
       if (perRoot) perRoot(root);
     });
-    if (!entered) dialogs().message(MessageStyle::Error, QStringLiteral("Can't open drive ") + root.text);
+    if (!entered) dialogs().quietMessage(MessageStyle::Error, QStringLiteral("Can't open drive ") + root.text);
   }
 }
 

@@ -88,8 +88,9 @@ class DirectoryWalk {
   DirectoryWalk(WalkRequest request, WalkVisitor& visitor, WalkPacer* pacer = nullptr);
 
   // Walks each root in order: a root whose drive is not ready is skipped silently, one that
-  // cannot be entered gets "Can't open drive " and its text. perRoot runs before each walk.
-  // The abort flag is cleared first.
+  // cannot be entered gets "Can't open drive " and its text (an error box without the error
+  // sound). perRoot runs before each walk. The abort flag is cleared first; once it is set,
+  // the later roots are not opened.
   void walkRoots(const QList<WalkRoot>& roots, const std::function<void(const WalkRoot&)>& perRoot = {});
   // Walks one root; false when it cannot be entered.
   bool walk(const QString& root);
@@ -106,6 +107,23 @@ class DirectoryWalk {
   WalkPacer* pacer_;
   bool aborted_ = false;
 };
+
+// The readiness of the drive holding a root, not of the root itself: an added folder that is
+// gone lives on a ready drive, and is reported as a root that cannot be opened.
+bool rootDriveReady(const QString& root);
+// The mount point of the drive holding a root; the root itself when no listed drive holds it.
+QString rootDrive(const QString& root);
+
+// Where a folder lives: its device and the mount it was reached through (0 when the kernel
+// does not tell).
+struct DriveIdentity {
+  quint64 device = 0;
+  quint64 mountId = 0;
+};
+// Another mounted file system is its own drive and is not entered. The mount tells: a btrfs
+// sub-volume shows another device on the same mount and is walked, a bind mount shows the
+// same device on another mount and is not. Without mount ids the device tells.
+bool isAnotherDrive(const DriveIdentity& root, const DriveIdentity& entry);
 
 // Wildcards "*" and "?", case-insensitive; "*.*" matches every name, with or without a dot.
 bool matchesPattern(const QString& name, const QString& pattern);

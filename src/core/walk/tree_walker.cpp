@@ -2,6 +2,8 @@
 
 #include <QDateTime>
 
+#include "platform/host_path.h"
+
 namespace tessaly {
 namespace {
 
@@ -15,19 +17,8 @@ DosStamp stampOf(qint64 secondsSinceEpoch) {
 
 bool isHiddenName(const char* name) { return name[0] == '.'; }
 
-// Most names are plain ASCII: they are copied into the entry's existing storage.
-void decodeName(const char* name, QString* into) {
-  qsizetype length = 0;
-  bool ascii = true;
-  for (const char* c = name; *c; ++c, ++length) ascii = ascii && static_cast<unsigned char>(*c) < 0x80;
-  if (!ascii) {
-    *into = QString::fromUtf8(name, length);
-    return;
-  }
-  into->resize(length);
-  QChar* out = into->data();
-  for (qsizetype i = 0; i < length; ++i) out[i] = QLatin1Char(name[i]);
-}
+// A name keeps every byte the file system gave it, so the file can be reached again.
+void decodeName(const char* name, QString* into) { platform::decodePathInto(name, qsizetype(qstrlen(name)), into); }
 
 }  // namespace
 
@@ -118,7 +109,7 @@ bool TreeWalker::enterNextSubFolder(int depth) {
     sub.inode = status.inode;
     pathTo(depth);
     if (!path_.endsWith(u'/')) path_ += u'/';
-    path_ += QString::fromUtf8(listed.name);
+    path_ += platform::decodePath(listed.name, qsizetype(qstrlen(listed.name)));
     sub.pathLength = path_.size();
     level.enteredSubFolder = true;
     giveBackDescriptors(childDepth);
@@ -205,11 +196,8 @@ void TreeWalker::giveBackDescriptors(int depth) {
   while (depth - lowestOpen_ + 1 > descriptorBudget_) levels_[size_t(lowestOpen_++)].folder.close();
 }
 
-// Another mounted file system is its own drive: not entered from this root. A bind mount
-// shares the device of the folder it shows, so its mount tells it apart.
 bool TreeWalker::isOtherMount(const EntryStatus& status) const {
-  if (status.device != levels_.front().device) return true;
-  return rootMountId_ != 0 && status.mountId != 0 && status.mountId != rootMountId_;
+  return isAnotherDrive({levels_.front().device, rootMountId_}, {status.device, status.mountId});
 }
 
 void TreeWalker::pathTo(int depth) { path_.truncate(levels_[size_t(depth)].pathLength); }

@@ -5,11 +5,13 @@
 class QComboBox;
 class QLabel;
 class QListWidget;
+class QListWidgetItem;
 
 namespace tessaly {
 
-// A drive list above a folder list: picking a drive goes to its mount point, double-clicking
-// a folder enters it, ".." goes up. Used by the unzip window and its destination dialog.
+// A drive list above the current folder's path and a list of its folders: picking a drive
+// goes to its mount point; a double-click, Enter or Space opens the folder under the
+// cursor, ".." goes up. Used by the unzip window and its destination dialog.
 class FolderPicker : public QWidget {
   Q_OBJECT
 
@@ -21,13 +23,18 @@ class FolderPicker : public QWidget {
   void refresh() { setFolder(folder_); }
 
   QComboBox* driveCombo = nullptr;
+  QLabel* lblFolder = nullptr;  // the current folder, in full
   QListWidget* folderList = nullptr;
 
  Q_SIGNALS:
   void folderChanged(const QString& folder);
   void folderActivated();
 
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override;
+
  private:
+  void openItem(const QListWidgetItem* item);
   QString folder_;
 };
 

@@ -1,9 +1,8 @@
 #include "ui/archive/unzip_window.h"
 
 #include <QApplication>
-#include <QDir>
-#include <QFileInfo>
 #include <QFileIconProvider>
+#include <QFileSystemWatcher>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -16,39 +15,28 @@
 
 #include "core/common/dialogs.h"
 #include "core/common/text_routines.h"
+#include "platform/host_files.h"
+#include "platform/host_path.h"
 #include "ui/archive/folder_picker.h"
 #include "ui/archive/zip_directory_window.h"
 #include "ui/common/event_pump.h"
+#include "ui/archive/archive_help.h"
+#include "ui/common/help_topic.h"
 #include "ui/common/wait_cursor.h"
 
 namespace tessaly {
 namespace {
 
-// The engine's questions and reports during one extraction, answered by the window.
-class ExtractionFeedback final : public ExtractionObserver {
- public:
-  ExtractionFeedback(QProgressBar* gauge, QString archiveName) : gauge_(gauge), archiveName_(std::move(archiveName)) {}
+constexpr int kNameRole = Qt::UserRole;  // the archive's own file name, which the shown text may escape
+constexpr int kNoArchivesNoticeMs = 600;
+constexpr int kFullPercent = 100;
+const QString kClose = QStringLiteral("Close");
+const QString kCancel = QStringLiteral("Cancel");
 
-  bool reportProgress(int percent) override {
-    gauge_->setValue(percent);
-    gauge_->setVisible(percent < 100);
-    eventPump_.letEventsRun();
-    return false;
-  }
-  bool needPassword(QString* password) override {
-    return dialogs().askText(QStringLiteral("Enter Password"), QStringLiteral("&Password"), true, password) &&
-           !password->isEmpty();
-  }
-  void entryFailed(const QString& entryName, const QString& engineText) override {
-    showError(QStringLiteral("Cannot extract ") + entryName + QStringLiteral(" from ") + archiveName_);
-    if (!engineText.isEmpty()) showError(engineText);
-  }
-
- private:
-  QProgressBar* gauge_;
-  QString archiveName_;
-  EventPump eventPump_;
-};
+// "Drive*.ZIP" without regard to case: the form of every name the archive naming gives.
+bool isProgramArchive(const QString& name) {
+  return name.startsWith(QStringLiteral("Drive"), Qt::CaseInsensitive) && name.endsWith(QStringLiteral(".zip"), Qt::CaseInsensitive);
+}
 
 // The archive's entries as a tree of their stored folders.
 void fillTree(QStandardItemModel* model, const QStringList& entries) {
@@ -62,13 +50,13 @@ void fillTree(QStandardItemModel* model, const QStringList& entries) {
     for (qsizetype i = 0; i < parts.size(); ++i) {
       const bool isFolder = i + 1 < parts.size() || entry.endsWith(u'/');
       if (!isFolder) {
-        parent->appendRow(new QStandardItem(icons.icon(QFileIconProvider::File), parts[i]));
+        parent->appendRow(new QStandardItem(icons.icon(QFileIconProvider::File), platform::displayPath(parts[i])));
         break;
       }
       folderKey += u'/' + parts[i];
       QStandardItem*& folder = folders[folderKey];
       if (!folder) {
-        folder = new QStandardItem(icons.icon(QFileIconProvider::Folder), parts[i]);
+        folder = new QStandardItem(icons.icon(QFileIconProvider::Folder), platform::displayPath(parts[i]));
         parent->appendRow(folder);
       }
       parent = folder;
@@ -77,6 +65,29 @@ void fillTree(QStandardItemModel* model, const QStringList& entries) {
 }
 
 }  // namespace
+
+// The engine's questions and reports during one extraction, answered by the window.
+class TfrmUnZipIt::Feedback final : public ExtractionObserver {
+ public:
+  Feedback(TfrmUnZipIt& window, QString archiveName) : window_(window), archiveName_(std::move(archiveName)) {}
+
+  bool reportProgress(int percent) override {
+    window_.Gauge1->setValue(percent);
+    window_.Gauge1->setVisible(percent < kFullPercent);
+    eventPump_.letEventsRun();  // repaints and Cancel stay live
+    return window_.cancelRequested_;
+  }
+  bool needPassword(QString* password) override {
+    return dialogs().askText(QStringLiteral("Enter Password"), QStringLiteral("&Password"), true, password) &&
+           !password->isEmpty();
+  }
+  void entryFailed(const EntryFailure& failure) override { showEntryFailure(archiveName_, failure); }
+
+ private:
+  TfrmUnZipIt& window_;
+  QString archiveName_;
+  EventPump eventPump_;
+};
 
 TfrmUnZipIt::TfrmUnZipIt(const QString& defaultZipPath, QWidget* parent)
     : QDialog(parent), defaultZipPath_(defaultZipPath) {
@@ -118,9 +129,11 @@ TfrmUnZipIt::TfrmUnZipIt(const QString& defaultZipPath, QWidget* parent)
     button->setToolTip(QStringLiteral("Extract Files..."));
     button->setEnabled(false);
   }
-  btClose = new QPushButton(QStringLiteral("Close"), this);
+  btClose = new QPushButton(kClose, this);
   btClose->setToolTip(QStringLiteral("Close window"));
   Gauge1 = new QProgressBar(this);
+  Gauge1->setRange(0, kFullPercent);
+  Gauge1->setAlignment(Qt::AlignCenter);  // the percentage inside the bar
   Gauge1->setStyleSheet(QStringLiteral("QProgressBar::chunk { background: red; }"));
   Gauge1->hide();
   bottom->addWidget(btView);
@@ -129,14 +142,19 @@ TfrmUnZipIt::TfrmUnZipIt(const QString& defaultZipPath, QWidget* parent)
   bottom->addWidget(btClose);
   layout->addLayout(bottom, 1, 0, 1, 2);
   resize(760, 480);
+  setHelpTopic(this, kUnzipHelpPage);
 
+  // An archive made while the window is open appears without leaving the folder.
+  watcher_ = new QFileSystemWatcher(this);
+  connect(watcher_, &QFileSystemWatcher::directoryChanged, this, &TfrmUnZipIt::fillArchiveList);
+  connect(DirectoryListBox1, &FolderPicker::folderChanged, this, &TfrmUnZipIt::watchFolder);
   connect(DirectoryListBox1, &FolderPicker::folderChanged, this, &TfrmUnZipIt::fillArchiveList);
   connect(DirectoryListBox1, &FolderPicker::folderActivated, this, &TfrmUnZipIt::BtExtractEnable);
   connect(FileListBox1, &QListWidget::itemSelectionChanged, this, &TfrmUnZipIt::BtExtractEnable);
   connect(FileListBox1, &QListWidget::itemDoubleClicked, this, &TfrmUnZipIt::FileListBox1DblClick);
   connect(btView, &QPushButton::clicked, this, &TfrmUnZipIt::FileListBox1DblClick);
   connect(btExtract, &QPushButton::clicked, this, &TfrmUnZipIt::ExtractFiles1Click);
-  connect(btClose, &QPushButton::clicked, this, &QDialog::reject);
+  connect(btClose, &QPushButton::clicked, this, &TfrmUnZipIt::reject);
   runDestinationDialog = [](TfrmZipDirectory& dialog) { return dialog.exec() == QDialog::Accepted; };
 }
 
@@ -153,32 +171,51 @@ void TfrmUnZipIt::showEvent(QShowEvent* event) {
 void TfrmUnZipIt::FormShow() {
   DirectoryListBox1->setFolder(defaultZipPath_);
   if (FileListBox1->count() > 0) return;
-  QTimer::singleShot(600, this, [] {
+  QTimer::singleShot(kNoArchivesNoticeMs, this, [] {
     showInfo(QStringLiteral("It appears that there are no archive zip files in this folder for Tessaly to unzip.  \r\r") +
              QStringLiteral("Note that Tessaly can only unzip those files that have been originally zipped by Tessaly.  It should not be used to unzip other non Tessaly zip files."));
   });
 }
 
+void TfrmUnZipIt::watchFolder(const QString& folder) {
+  if (!watcher_->directories().isEmpty()) watcher_->removePaths(watcher_->directories());
+  watcher_->addPath(folder);
+}
+
+// Refilled in place: the archive that was selected stays selected when it is still there.
 void TfrmUnZipIt::fillArchiveList() {
+  const QListWidgetItem* current = FileListBox1->currentItem();
+  const QString selected = current && current->isSelected() ? current->data(kNameRole).toString() : QString();
+  std::vector<platform::FolderEntry> entries;
+  platform::listFolder(DirectoryListBox1->folder(), &entries);
+  QStringList names;
+  for (const platform::FolderEntry& entry : entries) {
+    if (!entry.isFolder && isProgramArchive(entry.name)) names.append(entry.name);
+  }
+  std::sort(names.begin(), names.end(), [](const QString& a, const QString& b) { return a.compare(b, Qt::CaseInsensitive) < 0; });
+  const QSignalBlocker quiet(FileListBox1);
   FileListBox1->clear();
-  const QDir folder(DirectoryListBox1->folder());
-  // Name filters match without regard to case unless QDir::CaseSensitive is given.
-  FileListBox1->addItems(folder.entryList({QStringLiteral("Drive*.ZIP")}, QDir::Files, QDir::Name | QDir::IgnoreCase));
+  for (const QString& name : names) {
+    auto* item = new QListWidgetItem(platform::displayPath(name), FileListBox1);
+    item->setData(kNameRole, name);
+    if (name == selected) FileListBox1->setCurrentItem(item);
+  }
   BtExtractEnable();
 }
 
 void TfrmUnZipIt::BtExtractEnable() {
   const bool selected = !FileListBox1->selectedItems().isEmpty();
-  btExtract->setEnabled(selected);
-  btView->setEnabled(selected);
+  btExtract->setEnabled(selected && !extracting_);
+  btView->setEnabled(selected && !extracting_);
 }
 
 QString TfrmUnZipIt::selectedArchivePath() const {
   const QList<QListWidgetItem*> selected = FileListBox1->selectedItems();
-  return selected.isEmpty() ? QString() : joinPath(DirectoryListBox1->folder(), selected.first()->text());
+  return selected.isEmpty() ? QString() : joinPath(DirectoryListBox1->folder(), selected.first()->data(kNameRole).toString());
 }
 
 void TfrmUnZipIt::FileListBox1DblClick() {
+  if (extracting_) return;
   const QString path = selectedArchivePath();
   if (path.isEmpty()) return;
   const WaitCursor wait;
@@ -192,24 +229,47 @@ void TfrmUnZipIt::FileListBox1DblClick() {
 }
 
 void TfrmUnZipIt::showOpenArchive() {
-  lblZip->setText(archive_.archivePath());
+  lblZip->setText(platform::displayPath(archive_.archivePath()));
   lblCount->setText(QString::number(archive_.entries().size()) + QStringLiteral(" files"));
   pnlComment->setText(archive_.comment());
 }
 
+void TfrmUnZipIt::lockForExtraction(bool locked) {
+  extracting_ = locked;
+  cancelRequested_ = false;
+  for (QWidget* control : std::initializer_list<QWidget*>{DirectoryListBox1, FileListBox1, Outline})
+    control->setEnabled(!locked);
+  btClose->setText(locked ? kCancel : kClose);
+  btClose->setToolTip(locked ? QStringLiteral("Stop restoring files") : QStringLiteral("Close window"));
+  BtExtractEnable();
+}
+
+void TfrmUnZipIt::reject() {
+  if (extracting_) {
+    cancelRequested_ = true;
+    return;
+  }
+  QDialog::reject();
+}
+
 void TfrmUnZipIt::ExtractFiles1Click() {
   FileListBox1DblClick();
-  if (!archive_.isOpen()) return;
-  TfrmZipDirectory destination(lblZip->text(), this);
+  if (!archive_.isOpen() || extracting_) return;
+  TfrmZipDirectory destination(archive_.archivePath(), this);
   if (!destination.FormShow() || !runDestinationDialog(destination)) return;
+  ExtractionSummary summary;
   {
     const WaitCursor wait;
-    ExtractionFeedback feedback(Gauge1, QFileInfo(archive_.archivePath()).fileName());
-    archive_.extractAll(destination.chosenFolder(), feedback);
+    lockForExtraction(true);
+    QCoreApplication::processEvents();  // the window shows itself locked before the first entry
+    const QString archiveName = archive_.archivePath().mid(archive_.archivePath().lastIndexOf(u'/') + 1);
+    Feedback feedback(*this, archiveName);
+    summary = archive_.extractAll(destination.chosenFolder(), feedback);
     Gauge1->hide();
+    lockForExtraction(false);
     fillArchiveList();
   }
-  showInfo(QStringLiteral("Files were unzipped"));
+  showInfo(extractionSummaryText(summary));
 }
 
 }  // namespace tessaly

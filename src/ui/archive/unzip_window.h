@@ -6,6 +6,7 @@
 
 #include "core/archive/zip_reader.h"
 
+class QFileSystemWatcher;
 class QLabel;
 class QListWidget;
 class QProgressBar;
@@ -43,20 +44,30 @@ class TfrmUnZipIt : public QDialog {
   // Runs the destination dialog; tests replace it to pick the folder and answer.
   std::function<bool(TfrmZipDirectory&)> runDestinationDialog;
 
+  // During an extraction Escape and the title bar's close stop it instead of closing.
+  void reject() override;
+
  protected:
   void showEvent(QShowEvent* event) override;
 
  private:
+  class Feedback;
   void FormShow();
   void fillArchiveList();
   void BtExtractEnable();
   void showOpenArchive();
+  void watchFolder(const QString& folder);
+  // While an extraction runs the window takes no input; Cancel alone stays live.
+  void lockForExtraction(bool locked);
   QString selectedArchivePath() const;
 
   QString defaultZipPath_;
   ZipReader archive_;
   QStandardItemModel* tree_ = nullptr;
+  QFileSystemWatcher* watcher_ = nullptr;
   bool shownOnce_ = false;
+  bool extracting_ = false;
+  bool cancelRequested_ = false;
 };
 
 }  // namespace tessaly

@@ -35,6 +35,7 @@ class TfrmZipDirectory : public QDialog {
  private:
   void Button1Click();
   void Button3Click();
+  QString archivePath_;
   QString startFolder_;
   bool originalRootKnown_ = false;
 };

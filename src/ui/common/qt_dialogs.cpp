@@ -37,6 +37,10 @@ QString captionOf(MessageStyle style) {
 
 void QtDialogs::message(MessageStyle style, const QString& text) {
   if (style == MessageStyle::Error || style == MessageStyle::Warning) QApplication::beep();
+  quietMessage(style, text);
+}
+
+void QtDialogs::quietMessage(MessageStyle style, const QString& text) {
   QMessageBox box(iconOf(style), captionOf(style), text, QMessageBox::Ok, owner());
   box.exec();
 }

@@ -11,6 +11,7 @@ namespace tessaly {
 class QtDialogs final : public Dialogs {
  public:
   void message(MessageStyle style, const QString& text) override;
+  void quietMessage(MessageStyle style, const QString& text) override;
   Answer ask(MessageStyle style, const QString& caption, const QString& text, AnswerSet answers) override;
   QString chooseFolder(const QString& caption, const QString& startFolder) override;
   QString saveFileName(const FileDialogRequest& request) override;

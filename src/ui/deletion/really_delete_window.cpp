@@ -18,6 +18,7 @@
 #include "core/deletion/partition.h"
 #include "core/archive/archive_settings.h"
 #include "core/safeharbor/safe_harbor.h"
+#include "platform/host_path.h"
 #include "ui/archive/zip_options_window.h"
 #include "ui/common/standby_window.h"
 #include "ui/common/dialog_widgets.h"
@@ -25,6 +26,8 @@
 
 namespace tessaly {
 namespace {
+
+constexpr int kPathRole = Qt::UserRole;
 
 QListWidget* panelList(QWidget* parent) {
   auto* list = new QListWidget(parent);
@@ -106,6 +109,7 @@ TfrmReallyDelete::TfrmReallyDelete(const DeletionRequest& request, const Deletio
   bar->setToolTip(QStringLiteral("Progress bar"));
   Gauge1 = new QProgressBar(pnlProgress);
   Gauge1->setRange(0, 100);
+  Gauge1->setAlignment(Qt::AlignCenter);  // the percentage inside the bar
   Gauge1->setStyleSheet(QStringLiteral("QProgressBar::chunk { background: red; }"));
   progress->addWidget(lblName);
   progress->addWidget(bar);
@@ -195,9 +199,13 @@ void TfrmReallyDelete::updateLeftRight() {
   UpdateHeaders();
 }
 
+// Each entry shows its path as the user reads it and keeps the path itself.
 void TfrmReallyDelete::fillPanel(QListWidget* list, const QStringList& entries) {
   list->clear();
-  list->addItems(entries);
+  for (const QString& path : entries) {
+    auto* item = new QListWidgetItem(platform::displayPath(path), list);
+    item->setData(kPathRole, path);
+  }
 }
 
 void TfrmReallyDelete::moveSelected(QListWidget* from, QStringList& source, QStringList& target) {
@@ -224,7 +232,7 @@ void TfrmReallyDelete::btMoveLeftClick() {
 void TfrmReallyDelete::btReasonClick() {
   const QListWidgetItem* focused = lb2->currentItem();
   if (!focused) return;
-  showInfo(protectionReasonMessage(focused->text(), *services_.protection));
+  showInfo(protectionReasonMessage(focused->data(kPathRole).toString(), *services_.protection));
 }
 
 bool TfrmReallyDelete::NoFilesToDelete() {
@@ -261,7 +269,8 @@ void TfrmReallyDelete::btZipClick() {
   runAction(true, [&](const std::vector<PlannedRemoval>& plan) {
     Gauge1->setValue(0);
     const RunOutcome outcome = archivePlannedFiles(plan, run, *services_.remover, *this);
-    if (!abortRequested_)
+    // An archive that nothing went into is never claimed.
+    if (!abortRequested_ && outcome.removedFiles > 0)
       showInfo(QStringLiteral("Files deleted and stored in archive zip files in the folder \"") + *services_.defaultZipPath + u'"');
     return outcome;
   });
@@ -312,7 +321,7 @@ void TfrmReallyDelete::reject() {
 }
 
 void TfrmReallyDelete::fileStarted(int index, const QString& path) {
-  lblName->setText(path);
+  lblName->setText(platform::displayPath(path));
   bar->setValue(index);
   eventPump_.letEventsRun();
 }
