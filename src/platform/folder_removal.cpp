@@ -1,18 +1,19 @@
 #include "platform/folder_removal.h"
 
+#include "platform/host_path.h"
+
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <sys/sysmacros.h>
 #include <unistd.h>
 
-#include <QFile>
 #include <cerrno>
 #include <cstring>
 
 namespace tessaly::platform {
 namespace {
 
-QString systemReason(int error) { return QString::fromLocal8Bit(std::strerror(error)); }
+QString systemReason(int error) { return systemErrorText(error); }
 
 }  // namespace
 
@@ -43,9 +44,8 @@ OpenFolder openFolderPath(const QString& path, QString* reason) {
 }
 
 bool pathNames(const QString& path, const EntryStatus& status) {
-  struct stat st;
-  if (::lstat(QFile::encodeName(path).constData(), &st) != 0) return false;
-  return quint64(st.st_dev) == status.device && quint64(st.st_ino) == status.inode;
+  EntryStatus now;
+  return pathStatus(path, &now) && now.device == status.device && now.inode == status.inode;
 }
 
 bool isOtherMount(const EntryStatus& entry, const EntryStatus& top) {

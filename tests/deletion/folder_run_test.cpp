@@ -1,6 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <sys/mount.h>
 #include <sys/resource.h>
 #include <unistd.h>
 
@@ -9,6 +8,7 @@
 #include <QFileInfo>
 #include <cstring>
 
+#include "archive/zip_test_helpers.h"
 #include "core/archive/archive_naming.h"
 #include "core/archive/zip_reader.h"
 #include "core/common/removal_totals.h"
@@ -19,6 +19,9 @@
 #include "support/access_rights.h"
 #include "support/scripted_dialogs.h"
 #include "support/temp_tree.h"
+#include "support/test_mounts.h"
+#include "platform/directory_reader.h"
+#include "platform/host_path.h"
 
 namespace tessaly {
 namespace {
@@ -40,19 +43,18 @@ QByteArray contentsOf(const QString& path) {
 
 bool exists(const QString& path) { return QFileInfo(path).exists() || QFileInfo(path).isSymLink(); }
 
+// Also for names that are not UTF-8, which Qt's own look cannot reach.
+bool pathExists(const QString& path) {
+  platform::EntryStatus status;
+  return platform::pathStatus(path, &status);
+}
+
 QStringList entriesOf(const QString& archivePath) {
   ZipReader reader;
   QStringList entries = reader.open(archivePath, nullptr) ? reader.entries() : QStringList{"<unreadable>"};
   entries.sort();
   return entries;
 }
-
-class Quiet final : public ExtractionObserver {
- public:
-  bool reportProgress(int) override { return false; }
-  bool needPassword(QString*) override { return false; }
-  void entryFailed(const QString&, const QString&) override {}
-};
 
 class FolderRunTest : public ::testing::Test {
  protected:
@@ -276,6 +278,27 @@ TEST_P(EachRun, AFolderSwappedForALinkDuringTheRunCannotRedirectIt) {
   }
 }
 
+TEST_P(EachRun, NamesThatAreNotUtf8AreRemovedAsThemselves) {
+  const QString latin = tree.file(platform::decodePath(QByteArray("d/\xE9t\xE9/caf\xE9.txt")), "latin");
+  const QString marked = tree.file(QString::fromUtf8("d/caf\xEF\xBF\xBD.txt"), "marked");
+  const FolderRunReport report = runParam("d");
+
+  EXPECT_TRUE(dialogs.shown().isEmpty()) << dialogs.texts().join(" | ").toStdString();
+  EXPECT_EQ(report.removedFiles, 2);
+  EXPECT_EQ(report.folderRemoved, removes());
+  EXPECT_EQ(pathExists(latin), !removes());
+  EXPECT_EQ(pathExists(marked), !removes());
+  if (kind() == FolderRunKind::Trash) {
+    EXPECT_TRUE(pathExists(trashed(platform::decodePath(QByteArray("caf\xE9.txt")))));
+    EXPECT_EQ(contentsOf(trashed(QString::fromUtf8("caf\xEF\xBF\xBD.txt"))), "marked");
+  }
+  if (kind() == FolderRunKind::Zip) {
+    QStringList expected{archiveEntryName(latin), archiveEntryName(marked)};
+    expected.sort();
+    EXPECT_EQ(entriesOf(archivePath()), expected);
+  }
+}
+
 // --- One run kind is enough for these ---
 
 TEST_F(FolderRunTest, ReadOnlyAndHiddenAreAskedInThatOrderAndAnythingButYesStops) {
@@ -371,6 +394,22 @@ TEST_F(FolderRunTest, AnEntryWrittenWithTheFoldersRealPathIsKeptWhenTheFolderIsR
   EXPECT_EQ(report.kept, 1);
 }
 
+TEST_F(FolderRunTest, AProtectedFolderNamedInBytesKeepsItselfAndNotItsLookAlike) {
+  const QString latinFolder = platform::decodePath(tree.path("d/").toUtf8() + QByteArray("\xE9t\xE9"));
+  const QString kept = tree.file(platform::decodePath(QByteArray("d/\xE9t\xE9/a.txt")), "kept");
+  const QString gone = tree.file(QString::fromUtf8("d/\xEF\xBF\xBDt\xEF\xBF\xBD/a.txt"), "gone");
+  lists.savedEntries = {latinFolder + u'/'};
+  dialogs.answer(Answer::Yes);
+  const FolderRunReport report = run("d", FolderRunKind::Delete);
+
+  EXPECT_TRUE(dialogs.texts(MessageStyle::Warning).first().contains(tree.path("d/") + "\\xE9t\\xE9/"))
+      << dialogs.texts(MessageStyle::Warning).first().toStdString();
+  EXPECT_TRUE(pathExists(kept));
+  EXPECT_FALSE(pathExists(gone));
+  EXPECT_EQ(report.kept, 1);
+  EXPECT_EQ(report.removedFiles, 1);
+}
+
 TEST_F(FolderRunTest, AFileThatCannotBeRemovedIsReportedAndNotCounted) {
   tree.file("d/a.txt", 100, 'a');
   tree.file("d/b.txt", 100, 'b');
@@ -426,7 +465,7 @@ TEST_F(FolderRunTest, AnAbortHalfWayThroughAZipRunLeavesEveryRemovedFileInAReada
   TempTree restored;
   ZipReader reader;
   ASSERT_TRUE(reader.open(archivePath(), nullptr));
-  Quiet quiet;
+  QuietExtraction quiet;
   reader.extractAll(restored.root(), quiet);
   for (const QString& f : gone) EXPECT_EQ(contentsOf(restored.root() + f).size(), 1000 + files.indexOf(f)) << f.toStdString();
 }
@@ -451,23 +490,33 @@ TEST_F(FolderRunTest, ATreeDeeperThanTheOpenFileLimitIsRemovedWhole) {
 }
 
 TEST_F(FolderRunTest, AMountPointInsideIsNotEnteredAndKeepsItsContents) {
-  if (geteuid() != 0) GTEST_SKIP() << "binding a mount needs root; run the tests as root to cover a mount point inside";
-  const QString source = tree.folder("elsewhere");
-  tree.file("elsewhere/data.txt", "on another mount");
-  tree.file("d/other.txt", "goes");
-  const QString mountPoint = tree.folder("d/mnt");
-  if (::mount(QFile::encodeName(source).constData(), QFile::encodeName(mountPoint).constData(), nullptr, MS_BIND, nullptr) != 0)
-    GTEST_SKIP() << "this system does not allow a bind mount here: " << std::strerror(errno);
-  const FolderRunReport report = run("d", FolderRunKind::Delete);
-  ::umount2(QFile::encodeName(mountPoint).constData(), MNT_DETACH);
+  struct Case {
+    const char* name;
+    std::function<testkit::TestMount(const QString& source, const QString& target)> mount;
+  };
+  // A bind mount shares the device of the folder it shows: only its mount tells it apart.
+  const Case cases[] = {
+      {"bind", [](const QString& source, const QString& target) { return testkit::TestMount::bind(source, target); }},
+      {"tmpfs", [](const QString&, const QString& target) { return testkit::TestMount::tmpfs(target, 1 << 20); }},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    const QString folder = QStringLiteral("d-") + QLatin1String(c.name);
+    const QString source = tree.folder(folder + "-source");
+    const QString mountPoint = tree.folder(folder + "/mnt");
+    tree.file(folder + "/other.txt", "goes");
+    const testkit::TestMount mount = c.mount(source, mountPoint);
+    if (!mount.mounted()) GTEST_SKIP() << "no mount point inside the folder: " << mount.skipReason().toStdString();
+    tree.file(folder + "/mnt/data.txt", "on another mount");
+    const FolderRunReport report = run(folder, FolderRunKind::Delete);
 
-  EXPECT_EQ(report.otherMounts, QStringList{mountPoint});
-  EXPECT_EQ(contentsOf(tree.path("elsewhere/data.txt")), "on another mount");
-  EXPECT_FALSE(exists(tree.path("d/other.txt")));
-  EXPECT_TRUE(exists(mountPoint));
-  EXPECT_TRUE(dialogs.texts(MessageStyle::Error).isEmpty());
-  EXPECT_TRUE(folderRunReportText(report).contains("The folder " + mountPoint +
-                                                   " is another mounted file system: it was not entered and keeps its contents."));
+    EXPECT_EQ(report.otherMounts, QStringList{mountPoint});
+    EXPECT_EQ(contentsOf(mountPoint + "/data.txt"), "on another mount");
+    EXPECT_FALSE(exists(tree.path(folder + "/other.txt")));
+    EXPECT_TRUE(dialogs.texts(MessageStyle::Error).isEmpty());
+    EXPECT_TRUE(folderRunReportText(report).contains("The folder " + mountPoint +
+                                                     " is another mounted file system: it was not entered and keeps its contents."));
+  }
 }
 
 }  // namespace

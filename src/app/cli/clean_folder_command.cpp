@@ -1,12 +1,11 @@
 #include <QDateTime>
-#include <QDir>
-#include <QFileInfo>
 
 #include "app/cli/cli_command.h"
 #include "core/archive/archive_settings.h"
 #include "core/deletion/folder_refusals.h"
 #include "core/deletion/folder_run.h"
 #include "core/safeharbor/safe_harbor.h"
+#include "platform/host_files.h"
 
 namespace tessaly::cli {
 namespace {
@@ -45,7 +44,7 @@ int runCleanFolder(const QCommandLineParser& parser) {
   if (parser.positionalArguments().size() != 1) return failUsage(QStringLiteral("Give one folder."), kUsage);
 
   FolderRunRequest request;
-  request.folder = QDir::cleanPath(QFileInfo(parser.positionalArguments().first()).absoluteFilePath());
+  request.folder = platform::absolutePath(parser.positionalArguments().first());
   const QString refusal = folderDeletionRefusal(request.folder);
   if (!refusal.isEmpty()) return fail(refusal);
   request.kind = parser.isSet(kDeleteOption) ? FolderRunKind::Delete

@@ -1,18 +1,23 @@
 #include "core/deletion/folder_archive_queue.h"
 
-#include <QFileInfo>
-
 #include "platform/folder_removal.h"
 
 namespace tessaly {
+namespace {
+
+qint64 archiveSize(const ArchiveRunOptions& options) {
+  platform::EntryStatus status;
+  return platform::pathStatus(archivePathFor(options), &status) ? status.size : 0;
+}
+
+}  // namespace
 
 FolderArchiveQueue::FolderArchiveQueue(const ArchiveRunOptions& options, bool removeArchived, RemovalObserver& observer)
     : options_(options),
       removeArchived_(removeArchived),
       observer_(observer),
-      folderBudget_(std::max(4, platform::folderDescriptorBudget() / 2)) {
-  archiveBytes_ = QFileInfo(archivePathFor(options_)).size();
-}
+      archiveBytes_(archiveSize(options)),
+      folderBudget_(std::max(4, platform::folderDescriptorBudget() / 2)) {}
 
 bool FolderArchiveQueue::add(const ReachedEntry& entry) {
   // The archive reads the file by its path; that path must still lead to what the walk holds.
@@ -39,19 +44,21 @@ void FolderArchiveQueue::flush() {
   waiting_.clear();
   heldFolders_.clear();
   waitingBytes_ = 0;
-  archiveBytes_ = QFileInfo(archivePathFor(options_)).size();
+  archiveBytes_ = archiveSize(options_);
 }
 
-bool FolderArchiveQueue::Remover::removeFile(const QString& path) {
+bool FolderArchiveQueue::Remover::removeFile(const QString& path, QString* reason) {
   const auto found = queue_.waiting_.constFind(path);
   if (found == queue_.waiting_.constEnd()) return false;
   if (!queue_.removeArchived_) return true;
   const Waiting& waiting = found.value();
   platform::EntryStatus now;
   if (!waiting.folder->entryStatus(waiting.name.constData(), &now) || now.kind != platform::EntryStatus::File ||
-      now.device != waiting.status.device || now.inode != waiting.status.inode)
+      now.device != waiting.status.device || now.inode != waiting.status.inode) {
+    *reason = QStringLiteral("it is no longer the file that was archived");
     return false;
-  return platform::removeEntryAt(*waiting.folder, waiting.name.constData(), false, nullptr) == platform::RemovalResult::Removed;
+  }
+  return platform::removeEntryAt(*waiting.folder, waiting.name.constData(), false, reason) == platform::RemovalResult::Removed;
 }
 
 }  // namespace tessaly

@@ -35,7 +35,7 @@ class FolderArchiveQueue {
   class Remover final : public FileRemover {
    public:
     explicit Remover(FolderArchiveQueue& queue) : queue_(queue) {}
-    bool removeFile(const QString& path) override;
+    bool removeFile(const QString& path, QString* reason) override;
 
    private:
     FolderArchiveQueue& queue_;

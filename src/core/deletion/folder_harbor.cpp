@@ -1,11 +1,10 @@
 #include "core/deletion/folder_harbor.h"
 
-#include <QFileInfo>
-
 #include "core/common/settings_store.h"
 #include "core/safeharbor/folder_entries.h"
 #include "core/safeharbor/folders_file.h"
 #include "core/safeharbor/pattern_lines.h"
+#include "platform/directory_reader.h"
 
 namespace tessaly {
 namespace {
@@ -69,7 +68,8 @@ FolderHarbor::FolderHarbor(const QString& folder, const QString& realFolder, con
   sortEntries(named);
   for (const QString& entry : std::as_const(named)) {
     const QString entryPath = entryFolder(entry);
-    if (!QFileInfo::exists(entryPath)) continue;
+    platform::EntryStatus status;
+    if (!platform::pathStatus(entryPath, &status)) continue;
     InnerEntry inner{entry};
     check_.isInExceptionList(entryPath, false, &inner.reason);
     inside_.append(inner);

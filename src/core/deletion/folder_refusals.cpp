@@ -1,9 +1,9 @@
 #include "core/deletion/folder_refusals.h"
 
 #include <QDir>
-#include <QFileInfo>
 
 #include "platform/drive_table.h"
+#include "platform/host_files.h"
 #include "platform/system_folders.h"
 #include "platform/xdg_paths.h"
 
@@ -32,7 +32,7 @@ QString folderDeletionRefusal(const QString& folder) {
   const QString written = QDir::cleanPath(folder);
   const QString refusal = refusalOf(written);
   if (!refusal.isEmpty()) return refusal;
-  const QString real = QFileInfo(written).canonicalFilePath();
+  const QString real = platform::resolvedPath(written);
   return real.isEmpty() || real == written ? QString() : refusalOf(real);
 }
 

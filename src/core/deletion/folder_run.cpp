@@ -1,7 +1,5 @@
 #include "core/deletion/folder_run.h"
 
-#include <QFile>
-#include <QFileInfo>
 #include <optional>
 
 #include "core/common/dialogs.h"
@@ -10,6 +8,8 @@
 #include "core/deletion/folder_archive_queue.h"
 #include "core/deletion/folder_walk.h"
 #include "platform/folder_removal.h"
+#include "platform/host_files.h"
+#include "platform/host_path.h"
 
 namespace tessaly {
 namespace {
@@ -29,6 +29,11 @@ const QString kMovedDuringRun =
 
 QString withReason(const QString& text, const QString& reason) {
   return reason.isEmpty() ? text : text + u'\n' + reason;
+}
+
+// The box keeps its text and the path as the user reads it; the system's reason follows.
+void showPathFailure(const QString& text, const QString& path, const QString& reason = {}) {
+  showError(withReason(text + platform::displayPath(path), reason));
 }
 
 // The run's own Cancel: a refused question stops it as the Cancel button does, and the archive
@@ -82,7 +87,7 @@ class FileStep final : public FolderWalkVisitor {
 
   void folderNotOpened(const QString& path, const QString& reason) override {
     ++report_.foldersNotOpened;
-    showError(withReason(kCouldNotOpenFolder + path, reason));
+    showPathFailure(kCouldNotOpenFolder, path, reason);
   }
 
   // What waits for the archive is saved, unless the run was stopped: then it simply stays.
@@ -107,7 +112,7 @@ class FileStep final : public FolderWalkVisitor {
     if (entry.status.kind == EntryStatus::Other) attributes.append(QStringLiteral(" is a system file, "));
     for (const QString& attribute : std::as_const(attributes)) {
       const QString question =
-          entry.path + attribute + QStringLiteral("Delete this file and continue deleting the remaining files? ");
+          platform::displayPath(entry.path) + attribute + QStringLiteral("Delete this file and continue deleting the remaining files? ");
       if (dialogs().ask(MessageStyle::Question, kFolderDeletionCaption, question, AnswerSet::YesNoCancel) != Answer::Yes)
         return false;
     }
@@ -126,14 +131,14 @@ class FileStep final : public FolderWalkVisitor {
       return;
     }
     ++report_.failed;
-    showError(withReason(kCouldNotDelete + entry.path, reason));
+    showPathFailure(kCouldNotDelete, entry.path, reason);
   }
 
   void trashEntry(const ReachedEntry& entry) {
     // The trash works on paths: the path must still lead to the entry the walk holds.
     if (!platform::pathNames(entry.path, entry.status)) {
       ++report_.failed;
-      showError(kMovedDuringRun + entry.path);
+      showPathFailure(kMovedDuringRun, entry.path);
       return;
     }
     QString reason;
@@ -150,7 +155,7 @@ class FileStep final : public FolderWalkVisitor {
   void queueEntry(const ReachedEntry& entry) {
     if (!queue_->add(entry)) {
       ++report_.failed;
-      showError(kMovedDuringRun + entry.path);
+      showPathFailure(kMovedDuringRun, entry.path);
       return;
     }
     if (queue_->full()) queue_->flush();
@@ -186,7 +191,7 @@ class FolderStep final : public FolderWalkVisitor {
     if (result == RemovalResult::Removed && path == report_.folder) report_.folderRemoved = true;
     if (result != RemovalResult::Failed) return;
     ++report_.failed;
-    showError(withReason(kCouldNotRemoveFolder + path, reason));
+    showPathFailure(kCouldNotRemoveFolder, path, reason);
   }
 
  private:
@@ -211,7 +216,7 @@ QString protectedFolderWarning(int reason, const QList<InnerEntry>& inside) {
   if (inside.isEmpty()) return warning + QStringLiteral("  ") + question;
   QString text = warning + QStringLiteral("\n\nThese folders inside it are on the Safe Harbor List and are kept in place, with what they protect:");
   for (qsizetype i = 0; i < std::min(inside.size(), kNamedEntries); ++i)
-    text += u'\n' + inside[i].entry + QStringLiteral(" (") + exceptionReasonText(inside[i].reason) + u')';
+    text += u'\n' + platform::displayPath(inside[i].entry) + QStringLiteral(" (") + exceptionReasonText(inside[i].reason) + u')';
   if (inside.size() > kNamedEntries) text += QStringLiteral("\nand %1 more").arg(inside.size() - kNamedEntries);
   return text + QStringLiteral("\n\n") + question;
 }
@@ -223,7 +228,8 @@ namespace {
 class RunFolder {
  public:
   RunFolder(const QString& path, QString* reason)
-      : parent_(platform::openFolderPath(QFileInfo(path).path(), reason)), name_(QFile::encodeName(QFileInfo(path).fileName())) {
+      : parent_(platform::openFolderPath(path.left(std::max<qsizetype>(1, path.lastIndexOf(u'/'))), reason)),
+        name_(platform::encodePath(path.mid(path.lastIndexOf(u'/') + 1))) {
     const SharedFolder first = open(reason);
     if (first) first->status(&status_);
   }
@@ -258,7 +264,7 @@ FolderRunReport runFolderDeletion(const FolderRunRequest& request, FolderRunServ
   report.kind = request.kind;
   report.deleteAfterZip = request.deleteAfterZip;
   if (request.kind == FolderRunKind::Zip) report.archivePath = archivePathFor(request.archive);
-  FolderHarbor harbor(request.folder, QFileInfo(request.folder).canonicalFilePath(), services.harbor);
+  FolderHarbor harbor(request.folder, platform::resolvedPath(request.folder), services.harbor);
   int reason = NotProtected;
   services.protection->isInExceptionList(request.folder, false, &reason);
   const QString warning = protectedFolderWarning(reason, harbor.entriesInside());
@@ -269,7 +275,7 @@ FolderRunReport runFolderDeletion(const FolderRunRequest& request, FolderRunServ
   QString why;
   const RunFolder folder(request.folder, &why);
   if (!folder.isOpen()) {
-    showError(withReason(QStringLiteral("Cannot open the folder ") + request.folder, why));
+    showPathFailure(QStringLiteral("Cannot open the folder "), request.folder, why);
     return report;
   }
   report.started = true;
@@ -294,7 +300,7 @@ FolderRunReport runFolderDeletion(const FolderRunRequest& request, FolderRunServ
   const SharedFolder top = folder.open(&why);
   if (!top) {
     ++report.failed;
-    showError(withReason(kCouldNotOpenFolder + request.folder, why));
+    showPathFailure(kCouldNotOpenFolder, request.folder, why);
     return report;
   }
   FolderWalk(folders, pump, [&] { return observer.abortRequested(); }).run(top, request.folder);
@@ -318,7 +324,7 @@ QString folderRunReportText(const FolderRunReport& report) {
   if (report.foldersNotOpened > 0)
     lines.append(QStringLiteral("%1 folders could not be opened and were left in place.").arg(formatThousands(report.foldersNotOpened)));
   for (const QString& mount : report.otherMounts)
-    lines.append(QStringLiteral("The folder ") + mount + QStringLiteral(" is another mounted file system: it was not entered and keeps its contents."));
+    lines.append(QStringLiteral("The folder ") + platform::displayPath(mount) + QStringLiteral(" is another mounted file system: it was not entered and keeps its contents."));
   if (report.processed == 0 && !report.aborted && lines.isEmpty()) return {};
 
   QString summary;
@@ -331,9 +337,9 @@ QString folderRunReportText(const FolderRunReport& report) {
     if (report.aborted) summary += QStringLiteral(" (Note: Deletion operation canceled ... not all files deleted)");
   }
   if (report.kind == FolderRunKind::Zip && report.removedFiles > 0)
-    lines.prepend(QStringLiteral("Stored in the archive \"") + report.archivePath + u'"');
+    lines.prepend(QStringLiteral("Stored in the archive \"") + platform::displayPath(report.archivePath) + u'"');
   if (report.removesFiles() && !report.folderRemoved)
-    lines.append(QStringLiteral("The folder ") + report.folder + QStringLiteral(" was left in place, with what stayed in it."));
+    lines.append(QStringLiteral("The folder ") + platform::displayPath(report.folder) + QStringLiteral(" was left in place, with what stayed in it."));
   lines.prepend(summary);
   return lines.join(u'\n');
 }

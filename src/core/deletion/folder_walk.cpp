@@ -1,8 +1,9 @@
 #include "core/deletion/folder_walk.h"
 
-#include <QFile>
+#include <cstring>
 
 #include "platform/folder_removal.h"
+#include "platform/host_path.h"
 
 namespace tessaly {
 namespace {
@@ -53,7 +54,7 @@ void FolderWalk::run(const SharedFolder& top, const QString& topPath) {
       if (enterSubFolder(depth, name, status)) ++depth;
     } else {
       pathTo(depth);
-      path_ += u'/' + QFile::decodeName(name);
+      appendName(name);
       visitor_.entryReached({level.folder, name, path_, status});
     }
   }
@@ -61,7 +62,7 @@ void FolderWalk::run(const SharedFolder& top, const QString& topPath) {
 
 bool FolderWalk::enterSubFolder(int depth, const char* name, const EntryStatus& status) {
   pathTo(depth);
-  path_ += u'/' + QFile::decodeName(name);
+  appendName(name);
   if (platform::isOtherMount(status, levels_.front().status)) {
     visitor_.otherMountReached(path_);
     return false;
@@ -124,5 +125,11 @@ void FolderWalk::giveBackDescriptors(int depth) {
 }
 
 void FolderWalk::pathTo(int depth) { path_.truncate(levels_[size_t(depth)].pathLength); }
+
+void FolderWalk::appendName(const char* name) {
+  platform::decodePathInto(name, qsizetype(std::strlen(name)), &name_);
+  path_ += u'/';
+  path_ += name_;
+}
 
 }  // namespace tessaly

@@ -62,6 +62,7 @@ class FolderWalk {
   bool ensureOpen(int depth);
   void giveBackDescriptors(int depth);
   void pathTo(int depth);
+  void appendName(const char* name);
 
   FolderWalkVisitor& visitor_;
   std::function<void()> pump_;
@@ -70,6 +71,7 @@ class FolderWalk {
   std::deque<Level> levels_;  // deque: a level stays put while deeper ones are added
   int lowestOpen_ = 0;        // levels above this one (but the top) have given back their descriptor
   QString path_;
+  QString name_;  // reused, so a name is decoded into existing storage
 };
 
 }  // namespace tessaly

@@ -2,7 +2,6 @@
 
 #include <QCheckBox>
 #include <QDateTime>
-#include <QFileInfo>
 #include <QFrame>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -13,6 +12,8 @@
 #include "core/archive/archive_settings.h"
 #include "core/common/dialogs.h"
 #include "core/safeharbor/safe_harbor.h"
+#include "platform/host_files.h"
+#include "platform/host_path.h"
 #include "ui/archive/zip_options_window.h"
 #include "ui/common/dialog_widgets.h"
 #include "ui/common/help_topic.h"
@@ -70,7 +71,7 @@ TfrmDelDirectory::TfrmDelDirectory(const QString& folder, const FolderDeletionSe
   auto* layout = new QVBoxLayout(this);
   lblTop = new QLabel(QStringLiteral("Folder to clean: "), this);
   lblTop->setWordWrap(true);
-  lblDirectory = new QLabel(folder_, this);
+  lblDirectory = new QLabel(platform::displayPath(folder_), this);
   lblDirectory->setAlignment(Qt::AlignCenter);
   lblDirectory->setWordWrap(true);
   layout->addWidget(lblTop);
@@ -131,7 +132,7 @@ void TfrmDelDirectory::FormShow() {
   abortRequested_ = false;
   int reason = NotProtected;
   services_.protection->isInExceptionList(folder_, false, &reason);
-  const FolderHarbor harbor(folder_, QFileInfo(folder_).canonicalFilePath(), *services_.harbor);
+  const FolderHarbor harbor(folder_, platform::resolvedPath(folder_), *services_.harbor);
   QString top = QStringLiteral("Folder to clean: ");
   if (reason != NotProtected)
     top = QStringLiteral("This folder should not be deleted since it is ") + exceptionReasonText(reason);
@@ -212,12 +213,12 @@ void TfrmDelDirectory::reject() { BitBtn3Click(); }
 
 void TfrmDelDirectory::fileReached(qint64 count, const QString& path) {
   pnlCount->setText(QString::number(count));
-  pnlName->setText(path);
+  pnlName->setText(platform::displayPath(path));
   letEventsRun();
 }
 
 void TfrmDelDirectory::fileStarted(int, const QString& path) {
-  pnlName->setText(path);
+  pnlName->setText(platform::displayPath(path));
   letEventsRun();
 }
 
