@@ -92,14 +92,14 @@ class FileStep final : public FolderWalkVisitor {
 
   // What waits for the archive is saved, unless the run was stopped: then it simply stays.
   void finish() {
-    if (!queue_) return;
-    if (!stopped()) queue_->flush();
-    report_.removedFiles = queue_->outcome().removedFiles;
-    report_.removedBytes = queue_->outcome().removedBytes;
-    report_.aborted = report_.aborted || queue_->outcome().stopped;
-    // Every file the run reached went into the archive or was reported there; after an abort
-    // the files waiting for it simply stay.
-    if (!report_.aborted) report_.failed = report_.processed - report_.removedFiles;
+    if (queue_) {
+      if (!stopped()) queue_->flush();
+      report_.removedFiles = queue_->outcome().removedFiles;
+      report_.removedBytes = queue_->outcome().removedBytes;
+    }
+    report_.aborted = report_.aborted || stopped();
+    // Every file a finished zip run reached went into the archive or was reported there.
+    if (queue_ && !report_.aborted) report_.failed = report_.processed - report_.removedFiles;
   }
 
  private:
@@ -290,7 +290,6 @@ FolderRunReport runFolderDeletion(const FolderRunRequest& request, FolderRunServ
   FileStep files(request, services, harbor, observer, report);
   if (const SharedFolder top = folder.open(&why)) FolderWalk(files, pump, [&] { return files.stopped(); }).run(top, request.folder);
   files.finish();
-  report.aborted = report.aborted || files.stopped();
   if (request.kind != FolderRunKind::Zip)
     recordDeletions(request.kind == FolderRunKind::Trash ? RemovalKind::Trashed : RemovalKind::Deleted, report.removedFiles,
                     report.removedBytes);
