@@ -24,6 +24,7 @@ namespace {
 constexpr int kButtonWidth = 170;
 constexpr int kWindowWidth = 620;
 
+const QString kFolderToClean = QStringLiteral("Folder to clean: ");
 const QString kCountCaption = QStringLiteral("Count");
 const QString kNameCaption = QStringLiteral("Filename");
 
@@ -69,7 +70,7 @@ TfrmDelDirectory::TfrmDelDirectory(const QString& folder, const FolderDeletionSe
   if (!services_.trash) services_.trash = &platform::desktopTrash();
 
   auto* layout = new QVBoxLayout(this);
-  lblTop = new QLabel(QStringLiteral("Folder to clean: "), this);
+  lblTop = new QLabel(kFolderToClean, this);
   lblTop->setWordWrap(true);
   lblDirectory = new QLabel(platform::displayPath(folder_), this);
   lblDirectory->setAlignment(Qt::AlignCenter);
@@ -133,14 +134,14 @@ void TfrmDelDirectory::FormShow() {
   int reason = NotProtected;
   services_.protection->isInExceptionList(folder_, false, &reason);
   const FolderHarbor harbor(folder_, platform::resolvedPath(folder_), *services_.harbor);
-  QString top = QStringLiteral("Folder to clean: ");
+  QString top = kFolderToClean;
   if (reason != NotProtected)
     top = QStringLiteral("This folder should not be deleted since it is ") + exceptionReasonText(reason);
   else if (!harbor.entriesInside().isEmpty())
     top = QStringLiteral("A folder inside this one should not be deleted since it is ") +
           exceptionReasonText(harbor.entriesInside().first().reason);
   lblTop->setText(top);
-  lblTop->setStyleSheet(top == QStringLiteral("Folder to clean: ") ? QString() : QStringLiteral("color: red;"));
+  lblTop->setStyleSheet(top == kFolderToClean ? QString() : QStringLiteral("color: red;"));
 }
 
 void TfrmDelDirectory::btDeleteClick() {
