@@ -4,6 +4,7 @@
 #include "ui/archive/unzip_window.h"
 #include "ui/main/app_state.h"
 #include "ui/safeharbor/no_delete_window.h"
+#include "ui/stats/statistics_window.h"
 
 namespace tessaly {
 namespace {
@@ -18,6 +19,11 @@ ToolEntry tool(const char* buttonName, const char* caption, const char* hint, Gl
 ToolOutcome openUnzip(QWidget* owner) {
   TfrmUnZipIt window(appState().defaultZipPath, owner);
   window.exec();
+  return {};
+}
+
+ToolOutcome openStatistics(QWidget* owner) {
+  statisticsWindow(owner).showStatistics();
   return {};
 }
 
@@ -36,7 +42,8 @@ std::vector<ToolEntry> toolWindows() {
       tool("btFiles", "Files &accessed", "Locate old and recent files", glyphs::filesAccessed, true),
       tool("btDirHogs", "Folder &hogs", "Locate folders taking the most space", glyphs::folderHogs, true),
       tool("btClean", "&Quick clean", "Quickly clean up temporary files", glyphs::quickClean, true),
-      tool("btStatistic", "&Statistics", "Compute disk statistics", glyphs::statistics, false),
+      tool("btStatistic", "&Statistics", "Compute disk statistics", glyphs::statistics, false, std::nullopt,
+           openStatistics),
       tool("btBrowse", "&Browse", "Browse through disks/folders", glyphs::browse, true),
       tool("btClearCache", "&Clear internet files", "Clean up web browser cache folders",
            glyphs::clearInternetFiles, true),
