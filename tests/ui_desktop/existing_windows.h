@@ -30,6 +30,7 @@
 #include "ui/dates/mods_window.h"
 #include "ui/deletion/del_directory_window.h"
 #include "ui/deletion/really_delete_window.h"
+#include "ui/hogs/dir_hog_window.h"
 #include "ui/inspect/details_window.h"
 #include "ui/inspect/file_viewer.h"
 #include "ui/inspect/find_dialog.h"
@@ -270,6 +271,15 @@ class ExistingWindows : public ::testing::Test {
            mods.btOK->click();
            mods.dtStart->setText(QStringLiteral("someday"));
            mods.btOK->click();
+         }},
+        {"folder hogs", [] { return std::make_unique<TfrmDirHog>(); }, QStringLiteral("folder-hogs.html"), true,
+         [this](QWidget& window, auto&, const std::function<void()>& snapshot) {
+           auto& hogs = as<TfrmDirHog>(window);
+           tickOnly(*hogs.pckDrive, tree.path("photos"));
+           hogs.btTop->click();
+           tree.file("photos/2024/beach.jpg", "x");
+           hogs.btAll->click();
+           snapshot();
          }},
     };
   }

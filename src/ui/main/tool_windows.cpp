@@ -3,6 +3,7 @@
 #include "core/common/dialogs.h"
 #include "ui/archive/unzip_window.h"
 #include "ui/dates/mods_window.h"
+#include "ui/hogs/dir_hog_window.h"
 #include "ui/main/app_state.h"
 #include "ui/safeharbor/no_delete_window.h"
 #include "ui/stats/statistics_window.h"
@@ -48,7 +49,8 @@ std::vector<ToolEntry> toolWindows() {
       tool("btFileHog", "&File hogs", "Locate large files", glyphs::fileHogs, true, false),
       tool("btFiles", "Files &accessed", "Locate old and recent files", glyphs::filesAccessed, true, std::nullopt,
            openModal<TfrmMods>),
-      tool("btDirHogs", "Folder &hogs", "Locate folders taking the most space", glyphs::folderHogs, true),
+      tool("btDirHogs", "Folder &hogs", "Locate folders taking the most space", glyphs::folderHogs, true, std::nullopt,
+           openModal<TfrmDirHog>),
       tool("btClean", "&Quick clean", "Quickly clean up temporary files", glyphs::quickClean, true),
       tool("btStatistic", "&Statistics", "Compute disk statistics", glyphs::statistics, false, std::nullopt,
            openStatistics),
