@@ -1,9 +1,11 @@
 #include <gtest/gtest.h>
 
 #include <QAction>
+#include <QApplication>
 #include <QComboBox>
 #include <QLabel>
 #include <QPushButton>
+#include <QTimer>
 
 #include "core/browse/browse_sorts.h"
 #include "core/safeharbor/safe_harbor.h"
@@ -247,6 +249,37 @@ TEST_F(BrowseTest, ANewWildcardPatternNarrowsTheListing) {
   EXPECT_EQ(window->pattern(), "*.doc");
   EXPECT_EQ(listedNames(*window), QStringList{"b.doc"});
   EXPECT_EQ(window->pnlWild->text(), "&Wildcard : *.doc");
+}
+
+TEST_F(BrowseTest, OpenOnShowsTheFolderWithThePatternUntilClosed) {
+  tree.file("d/a.txt", "a");
+  tree.file("d/b.doc", "b");
+  struct Case {
+    QString pattern;
+    QString shownPattern;
+    QStringList names;
+  };
+  const Case cases[] = {
+      {QStringLiteral("*.doc"), QStringLiteral("*.doc"), {"b.doc"}},
+      {QString(), QStringLiteral("*.*"), {"a.txt", "b.doc"}},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.shownPattern.toStdString());
+    bool sawWindow = false;
+    QTimer::singleShot(0, [&] {
+      auto* window = qobject_cast<TfrmBrowse*>(QApplication::activeModalWidget());
+      ASSERT_NE(window, nullptr);
+      sawWindow = true;
+      EXPECT_EQ(window->currentFolder(), tree.path("d"));
+      EXPECT_EQ(window->pattern(), c.shownPattern);
+      QStringList names = listedNames(*window);
+      names.sort();
+      EXPECT_EQ(names, c.names);
+      window->btClose->click();
+    });
+    TfrmBrowse::openOn(tree.path("d"), c.pattern, QStringLiteral("a.txt"), nullptr);
+    EXPECT_TRUE(sawWindow);
+  }
 }
 
 TEST_F(BrowseTest, AFolderOnTheSafeHarborShowsItsLabelHighlighted) {

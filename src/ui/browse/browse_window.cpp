@@ -172,6 +172,15 @@ TfrmBrowse::TfrmBrowse(const QString& folder, QWidget* parent)
 
 TfrmBrowse::~TfrmBrowse() = default;
 
+void TfrmBrowse::openOn(const QString& folder, const QString& pattern, const QString& file, QWidget* owner,
+                        QString* archiveFolder) {
+  TfrmBrowse window(folder, owner);
+  if (!pattern.isEmpty()) window.setPattern(pattern);
+  window.setFileName(file);
+  window.setArchiveFolder(archiveFolder);
+  window.exec();
+}
+
 void TfrmBrowse::setFolder(const QString& folder) {
   folder_ = folder;
   if (shownOnce_) changeFolder(folder);

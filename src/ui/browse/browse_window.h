@@ -30,6 +30,12 @@ class TfrmBrowse : public QDialog {
   explicit TfrmBrowse(const QString& folder, QWidget* parent = nullptr);
   ~TfrmBrowse() override;
 
+  // What the "&Browse" buttons of the other windows call: shows the window modally on the folder
+  // with the pattern ("*.*" when empty) and names a file of that folder. archiveFolder: the
+  // program's archive folder where the caller holds it; the stored one when null.
+  static void openOn(const QString& folder, const QString& pattern, const QString& file, QWidget* owner,
+                     QString* archiveFolder = nullptr);
+
   // What the other windows set before showing it.
   void setFolder(const QString& folder);
   void setPattern(const QString& pattern);

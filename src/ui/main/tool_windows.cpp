@@ -25,9 +25,7 @@ ToolOutcome openUnzip(QWidget* owner) {
 }
 
 ToolOutcome openBrowse(QWidget* owner) {
-  TfrmBrowse window(platform::homeFolder(), owner);
-  window.setArchiveFolder(&appState().defaultZipPath);
-  window.exec();
+  TfrmBrowse::openOn(platform::homeFolder(), QString(), QString(), owner, &appState().defaultZipPath);
   return {};
 }
 
