@@ -11,6 +11,7 @@
 
 #include "core/browse/browse_sorts.h"
 #include "core/browse/folder_files.h"
+#include "core/common/date_texts.h"
 #include "core/common/dialogs.h"
 #include "core/common/text_routines.h"
 #include "core/deletion/folder_refusals.h"
@@ -32,20 +33,33 @@ namespace {
 constexpr int kLeftColumnWidth = 200;
 constexpr int kButtonGap = 5;
 constexpr int kBrowseTextInset = 3;
-constexpr QSize kStartSize(760, 480);
+constexpr QSize kStartSize(860, 500);
+// The longest texts the four narrow columns are sized for: a date late in the year, a time
+// late in the day, a size in the tens of gigabytes.
+const QDate kWidestDate(2000, 12, 28);
+const QTime kWidestTime(23, 58, 58);
+constexpr qint64 kWidestSize = 99'999'999'999;
 
-// In BrowseColumn order; Filename and Type share what the four others leave.
-const std::vector<FileColumn>& browseColumns() {
-  static const std::vector<FileColumn> columns{
-      {QStringLiteral("Modified"), FileValue::Modified, 69}, {QStringLiteral("Time"), FileValue::Time, 66},
-      {QStringLiteral("Access"), FileValue::Accessed, 66},   {QStringLiteral("Size"), FileValue::Size, 61},
-      {QStringLiteral("Filename"), FileValue::Name},          {QStringLiteral("Type"), FileValue::Type}};
-  return columns;
+// The design widths suit a smaller font than a desktop's: a narrow column is made wide enough
+// for its longest text, with the inset on both sides.
+int fittingWidth(const QFontMetrics& metrics, const QString& longestText, int designWidth) {
+  return qMax(designWidth, metrics.horizontalAdvance(longestText) + 2 * kBrowseTextInset + 1);
 }
 
-MarkedGridSettings browseGridSettings() {
+// In BrowseColumn order; Filename and Type share what the four others leave.
+std::vector<FileColumn> browseColumns(const QFontMetrics& metrics) {
+  const QString date = shortDateText(kWidestDate);
+  return {{QStringLiteral("Modified"), FileValue::Modified, fittingWidth(metrics, date, 69)},
+          {QStringLiteral("Time"), FileValue::Time, fittingWidth(metrics, longTimeText(kWidestTime), 66)},
+          {QStringLiteral("Access"), FileValue::Accessed, fittingWidth(metrics, date, 66)},
+          {QStringLiteral("Size"), FileValue::Size, fittingWidth(metrics, formatThousands(kWidestSize), 61)},
+          {QStringLiteral("Filename"), FileValue::Name},
+          {QStringLiteral("Type"), FileValue::Type}};
+}
+
+MarkedGridSettings browseGridSettings(const std::vector<FileColumn>& columns) {
   MarkedGridSettings settings;
-  settings.columns = browseColumns();
+  settings.columns = columns;
   settings.markColumn = BrowseFilename;
   settings.counterPattern = QStringLiteral("Marked for deletion: %d files %s bytes");
   settings.afterHandOver = AfterHandOver::ReloadListing;
@@ -64,7 +78,7 @@ QLabel* statusPanel(QWidget* parent) {
 }  // namespace
 
 TfrmBrowse::TfrmBrowse(const QString& folder, QWidget* parent)
-    : QDialog(parent), folder_(folder), placement_(*this, {QStringLiteral("tessaly.ini"), QString(), QStringLiteral("frmBrowse")}) {
+    : QDialog(parent), columns_(browseColumns(fontMetrics())), folder_(folder), placement_(*this, {QStringLiteral("tessaly.ini"), QString(), QStringLiteral("frmBrowse")}) {
   setObjectName(QStringLiteral("frmBrowse"));
   setWindowTitle(QStringLiteral("Browse through folders"));
   setHelpTopic(this, QStringLiteral("browse.html"));
@@ -84,7 +98,7 @@ TfrmBrowse::TfrmBrowse(const QString& folder, QWidget* parent)
   Label1 = new QLabel(this);
   Label1->setAutoFillBackground(true);
   Label1->setTextFormat(Qt::PlainText);
-  grid = new MarkedGrid(browseGridSettings(), this);
+  grid = new MarkedGrid(browseGridSettings(columns_), this);
   grid->setToolTip(QStringLiteral("Double click to mark, right click for options"));
   auto* top = new QHBoxLayout;
   top->addWidget(btMenu);
@@ -240,7 +254,7 @@ void TfrmBrowse::DirectoryListBox1Change() {
     for (quint32 file = 0; file < quint32(listed.files->files().size()); ++file) rows.push_back({file});
     // An empty folder shows one empty row.
     if (rows.empty()) rows.push_back({kNoFile});
-    grid->showTable(FileTable(listed.files, browseColumns(), std::move(rows)));
+    grid->showTable(FileTable(listed.files, columns_, std::move(rows)));
     const BrowseSort& sort = browseSorts()[size_t(checkedSort_)];
     grid->gridModel()->sortRows(sort.key, sort.column, browseSortDirections().isDescending(checkedSort_));
     pnlScan->setText(QStringLiteral("Number of files : ") + formatThousands(qint64(listed.files->files().size())));

@@ -3,7 +3,9 @@
 #include <QDialog>
 #include <QList>
 #include <functional>
+#include <vector>
 
+#include "core/grid/file_table.h"
 #include "ui/common/win_place.h"
 
 class QAction;
@@ -89,6 +91,7 @@ class TfrmBrowse : public QDialog {
   void fillDrives();
   QString driveRootOf(const QString& folder) const;
 
+  std::vector<FileColumn> columns_;
   QString folder_;
   QString pattern_ = QStringLiteral("*.*");
   QString fileName_;
