@@ -68,6 +68,15 @@ TEST_F(FolderFilesTest, TheFolderListOffersTheVisibleSubFoldersInNameOrder) {
   EXPECT_EQ(visibleSubFolders(tree.path("d/sub")), QStringList());
 }
 
+TEST_F(FolderFilesTest, TheTotalOfLargeFilesDoesNotWrapAround) {
+  constexpr qint64 kThreeGigabytes = 3LL << 30;
+  for (const char* name : {"d/one.iso", "d/two.iso"}) {
+    QFile sparse(tree.file(QString::fromLatin1(name)));
+    ASSERT_TRUE(sparse.resize(kThreeGigabytes)) << name;
+  }
+  EXPECT_EQ(listFolderFiles(tree.path("d"), QStringLiteral("*.iso")).totalBytes, 2 * kThreeGigabytes);
+}
+
 TEST_F(FolderFilesTest, ANameThatIsNotUtf8IsListedAsItself) {
   const QString latin = tree.file(platform::decodePath(QByteArray("d/caf\xE9.txt")), "latin");
   const FolderFiles listed = listFolderFiles(tree.path("d"), QStringLiteral("caf*"));

@@ -98,6 +98,33 @@ TEST_F(BrowseTest, TheFolderListShowsTheWayDownAndTheSubFoldersAndADoubleClickEn
   EXPECT_EQ(listedNames(*window), QStringList{"inner.txt"});
 }
 
+TEST_F(BrowseTest, ChoosingADriveGoesToItsTopFolderAndADriveNotReadyChangesNothing) {
+  tree.file("d/a.txt", "a");
+  const QString stick = tree.folder("stick");
+  tree.file("stick/photo.jpg", "p");
+  const QString card = tree.folder("card");
+  drives.add(stick, platform::DriveKind::Removable, QStringLiteral("STICK"));
+  drives.add(card, platform::DriveKind::Removable, QStringLiteral("CARD"));
+  drives.setReady(card, false);
+  auto window = open(tree.path("d"));
+  const auto choose = [&](const QString& root) {
+    const int index = window->DriveCombobox1->findData(root);
+    ASSERT_GE(index, 0) << root.toStdString();
+    window->DriveCombobox1->setCurrentIndex(index);
+    Q_EMIT window->DriveCombobox1->activated(index);
+  };
+
+  choose(card);
+  EXPECT_EQ(window->currentFolder(), tree.path("d"));
+  EXPECT_EQ(listedNames(*window), QStringList{"a.txt"});
+  EXPECT_EQ(window->DriveCombobox1->currentData().toString(), "/");
+
+  choose(stick);
+  EXPECT_EQ(window->currentFolder(), stick);
+  EXPECT_EQ(listedNames(*window), QStringList{"photo.jpg"});
+  EXPECT_EQ(folderEntries(*window).first(), stick);
+}
+
 TEST_F(BrowseTest, TheSortsKeepTheirDirectionsForTheWholeRun) {
   for (const char* name : {"b.txt", "a.txt", "c.txt"}) tree.file(QStringLiteral("one/") + QLatin1String(name), "x");
   for (const char* name : {"y.txt", "x.txt"}) tree.file(QStringLiteral("two/") + QLatin1String(name), "x");

@@ -164,7 +164,11 @@ TfrmBrowse::TfrmBrowse(const QString& folder, QWidget* parent)
 
   connect(DriveCombobox1, &QComboBox::activated, this, [this](int index) {
     const QString root = DriveCombobox1->itemData(index).toString();
-    if (platform::driveTable().ready(root)) changeFolder(root);
+    if (platform::driveTable().ready(root)) {
+      changeFolder(root);
+    } else {
+      DriveCombobox1->setCurrentIndex(DriveCombobox1->findData(driveRootOf(folder_)));
+    }
   });
   connect(DirectoryListBox1, &FolderListBox::folderChosen, this, &TfrmBrowse::changeFolder);
   connect(grid, &GridView::headingClicked, this, &TfrmBrowse::headingClicked);
