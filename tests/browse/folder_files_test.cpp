@@ -89,6 +89,20 @@ TEST(BrowseFolders, TheParentOfAFolder) {
   EXPECT_EQ(parentFolder(QStringLiteral("/home")), "/");
 }
 
+TEST_F(FolderFilesTest, TheNearestFolderThatOpensIsShown) {
+  QFile::link(tree.path("d/Music"), tree.path("d/music-link"));
+  const std::pair<QString, QString> cases[] = {
+      {tree.path("d/sub"), tree.path("d/sub")},
+      {tree.path("d/sub/"), tree.path("d/sub")},
+      {tree.path("d/Music/../sub"), tree.path("d/sub")},
+      {tree.path("d/music-link"), tree.path("d/music-link")},
+      {tree.path("d/gone/deeper"), tree.path("d")},
+      {tree.path("d/b.txt"), tree.path("d")},
+      {QStringLiteral("/"), QStringLiteral("/")},
+  };
+  for (const auto& [asked, shown] : cases) EXPECT_EQ(nearestOpenFolder(asked), shown) << asked.toStdString();
+}
+
 TEST(BrowseSorts, EveryHeadingButTimeStandsForItsSortCommand) {
   const std::pair<int, const char*> cases[] = {
       {BrowseModified, "Modified &Date"}, {BrowseTime, nullptr}, {BrowseAccess, "&Access Date"},

@@ -96,6 +96,11 @@ TEST_F(BrowseTest, TheFolderListShowsTheWayDownAndTheSubFoldersAndADoubleClickEn
   Q_EMIT window->DirectoryListBox1->itemActivated(window->DirectoryListBox1->item(int(entries.size()) - 2));
   EXPECT_EQ(window->currentFolder(), tree.path("d/x"));
   EXPECT_EQ(listedNames(*window), QStringList{"inner.txt"});
+
+  // A folder removed since another window listed it: the nearest folder above it.
+  window->setFolder(tree.path("d/y/removed"));
+  EXPECT_EQ(window->currentFolder(), tree.path("d/y"));
+  EXPECT_EQ(FolderListBox::folderOf(window->DirectoryListBox1->currentItem()), tree.path("d/y"));
 }
 
 TEST_F(BrowseTest, ChoosingADriveGoesToItsTopFolderAndADriveNotReadyChangesNothing) {

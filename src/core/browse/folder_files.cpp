@@ -1,5 +1,6 @@
 #include "core/browse/folder_files.h"
 
+#include <QDir>
 #include <algorithm>
 #include <cstring>
 #include <vector>
@@ -67,6 +68,12 @@ QStringList visibleSubFolders(const QString& folder) {
 QString parentFolder(const QString& folder) {
   const qsizetype slash = folder.lastIndexOf(u'/');
   return slash <= 0 ? QStringLiteral("/") : folder.left(slash);
+}
+
+QString nearestOpenFolder(const QString& folder) {
+  QString nearest = QDir::cleanPath(folder);
+  while (nearest != QStringLiteral("/") && !platform::OpenFolder::openRoot(nearest).isOpen()) nearest = parentFolder(nearest);
+  return nearest;
 }
 
 }  // namespace tessaly

@@ -23,4 +23,9 @@ QStringList visibleSubFolders(const QString& folder);
 // The folder above; "/" for a folder directly below it.
 QString parentFolder(const QString& folder);
 
+// What the window shows for a folder asked for: the path cleaned ("/a/b/../c/" is "/a/c"), and
+// when it cannot be opened (removed since it was listed elsewhere, not a folder) the nearest
+// folder above it that can.
+QString nearestOpenFolder(const QString& folder);
+
 }  // namespace tessaly

@@ -238,9 +238,9 @@ QString TfrmBrowse::driveRootOf(const QString& folder) const {
 }
 
 void TfrmBrowse::changeFolder(const QString& folder) {
-  const QString root = driveRootOf(folder);
-  if (!platform::driveTable().ready(root)) return;  // the grid keeps what it showed
-  folder_ = folder;
+  if (!platform::driveTable().ready(driveRootOf(folder))) return;  // the grid keeps what it showed
+  folder_ = nearestOpenFolder(folder);
+  const QString root = driveRootOf(folder_);
   DriveCombobox1->setCurrentIndex(DriveCombobox1->findData(root));
   DirectoryListBox1->showFolder(root, folder_);
   DirectoryListBox1Change();
