@@ -5,8 +5,8 @@
 #include <cstring>
 #include <vector>
 
-#include "core/common/dos_time.h"
 #include "core/walk/directory_walk.h"
+#include "core/walk/entry_facts.h"
 #include "platform/directory_reader.h"
 #include "platform/host_files.h"
 #include "platform/host_path.h"
@@ -46,9 +46,9 @@ FolderFiles listFolderFiles(const QString& folder, const QString& pattern) {
   std::sort(listed.begin(), listed.end(), [](const ListedFile& a, const ListedFile& b) { return nameSortsBefore(a.name, b.name); });
   for (const ListedFile& file : listed) {
     const platform::EntryStatus& status = file.status;
-    const FileStamps stamps{dosStampFromEpoch(status.writeSeconds), dosStampFromEpoch(status.accessSeconds),
-                            status.hasBirth ? dosStampFromEpoch(status.birthSeconds) : DosStamp(0)};
-    result.files->add(folder, file.name, status.size, stamps);
+    // The walk's stamps: the local offset is looked up once per quarter hour, not per file.
+    const EntryStamps stamps = entryStamps(status);
+    result.files->add(folder, file.name, status.size, {stamps.write, stamps.access, stamps.creation});
     result.totalBytes += status.size;
   }
   return result;
