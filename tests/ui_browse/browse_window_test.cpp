@@ -4,6 +4,7 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QLabel>
+#include <QMenu>
 #include <QPushButton>
 #include <QTimer>
 
@@ -128,6 +129,25 @@ TEST_F(BrowseTest, ChoosingADriveGoesToItsTopFolderAndADriveNotReadyChangesNothi
   EXPECT_EQ(window->currentFolder(), stick);
   EXPECT_EQ(listedNames(*window), QStringList{"photo.jpg"});
   EXPECT_EQ(folderEntries(*window).first(), stick);
+}
+
+// The menu as the Options button and a right click show it; a submenu's items follow its name.
+QStringList menuLines(const QMenu* menu, const QString& indent = QString()) {
+  QStringList lines;
+  for (const QAction* action : menu->actions()) {
+    lines.append(indent + (action->isSeparator() ? QStringLiteral("-") : action->text()));
+    if (action->menu()) lines += menuLines(action->menu(), indent + QStringLiteral("  "));
+  }
+  return lines;
+}
+
+TEST_F(BrowseTest, TheOptionsMenuHoldsDetailsTheSortsTheMarksOpenAndView) {
+  tree.folder("d");
+  auto window = open(tree.path("d"));
+  EXPECT_EQ(window->btMenu->menu(), window->PopupMenu1);
+  EXPECT_EQ(menuLines(window->PopupMenu1),
+            (QStringList{"Details", "Sort", "  Name", "  Modified &Date", "  &Access Date", "  &Size", "  &Type", "Mark",
+                         "  Mark all", "  Unmark all", "-", "Open", "View"}));
 }
 
 TEST_F(BrowseTest, TheSortsKeepTheirDirectionsForTheWholeRun) {
