@@ -99,12 +99,13 @@ TEST_F(MainWindowTest, UncheckedToolsOpenWhileTheSafeHarborIsMissing) {
 TEST_F(MainWindowTest, ToolsNotBuiltYetSayTheyAreNotAvailable) {
   writeFoldersList();
   show();
-  for (const QString& name : kCheckedTools + QStringList{"btStatistic"}) click(name);
+  for (const char* name : {"btDuplicate", "btFileHog", "btFiles", "btDirHogs", "btClean", "btBrowse", "btStatistic"})
+    click(name);
   EXPECT_EQ(dialogs.texts(MessageStyle::Information),
             QStringList({"Duplicate files is not available yet.", "File hogs is not available yet.",
                          "Files accessed is not available yet.", "Folder hogs is not available yet.",
                          "Quick clean is not available yet.", "Browse is not available yet.",
-                         "Clear internet files is not available yet.", "Statistics is not available yet."}));
+                         "Statistics is not available yet."}));
   EXPECT_TRUE(dialogs.texts(MessageStyle::Error).isEmpty());
 }
 
@@ -284,6 +285,14 @@ TEST_F(MainWindowTest, AboutTheMakerNameAndTheWebAddressOpenTheAboutWindow) {
               QStringLiteral("How to contact us"))
         << label;
   }
+}
+
+TEST_F(MainWindowTest, TheCleaningToolsOpenTheirWindowsOnceTheSafeHarborIsBuilt) {
+  const testkit::TempHome home;
+  writeFoldersList();
+  show();
+  EXPECT_EQ(captionOfModalOpenedBy([&] { click("btClearCache"); }), QStringLiteral("Internet Browser Cache Folders"));
+  EXPECT_TRUE(dialogs.texts(MessageStyle::Error).isEmpty());
 }
 
 TEST_F(MainWindowTest, HelpOpensTheManualAtItsFirstPage) {

@@ -2,6 +2,7 @@
 
 #include "core/common/dialogs.h"
 #include "ui/archive/unzip_window.h"
+#include "ui/clean/cache_window.h"
 #include "ui/main/app_state.h"
 #include "ui/safeharbor/no_delete_window.h"
 
@@ -18,6 +19,11 @@ ToolEntry tool(const char* buttonName, const char* caption, const char* hint, Gl
 ToolOutcome openUnzip(QWidget* owner) {
   TfrmUnZipIt window(appState().defaultZipPath, owner);
   window.exec();
+  return {};
+}
+
+ToolOutcome openCache(QWidget* owner) {
+  makeToolWindow<TfrmCache>(owner)->exec();
   return {};
 }
 
@@ -39,7 +45,7 @@ std::vector<ToolEntry> toolWindows() {
       tool("btStatistic", "&Statistics", "Compute disk statistics", glyphs::statistics, false),
       tool("btBrowse", "&Browse", "Browse through disks/folders", glyphs::browse, true),
       tool("btClearCache", "&Clear internet files", "Clean up web browser cache folders",
-           glyphs::clearInternetFiles, true),
+           glyphs::clearInternetFiles, true, std::nullopt, openCache),
       tool("btZip", "&Unzip archive files", "Unzip files that have been zipped up by Tessaly (compressed)",
            glyphs::unzipArchive, false, std::nullopt, openUnzip),
       tool("btBuild", "Bui&ld safe harbor",
