@@ -22,48 +22,49 @@ struct BrowserPlace {
 
 enum class Below { CacheHome, Home };
 
-// A cache layout below a place. A part ending in "*" stands for every folder whose name begins
-// with the text before it ("*" alone for every folder).
+// Where one kind of browser keeps its caches below a place: the profile folders, and in each
+// profile the folders whose own files are the cache. A part ending in "*" stands for every
+// folder whose name begins with the text before it ("*" alone for every folder).
 struct CacheLayout {
   Below below;
-  QString pattern;
+  QString profiles;
+  QStringList cacheFolders;
 };
 
-// Firefox and its relatives keep one cache per profile. The cache sits in the cache folder
-// below the profile folder's name without its dot (~/.librewolf/x gives ~/.cache/librewolf/x),
-// or inside the profile itself when the profile lives elsewhere.
-const QStringList kGeckoPatterns = {
-    QStringLiteral("mozilla/*/*/cache2/entries"),  // Firefox, SeaMonkey
-    QStringLiteral("*/*/cache2/entries"),          // LibreWolf, Waterfox, Floorp, Thunderbird
+// Firefox and its relatives keep one cache per profile. It sits in the cache folder below the
+// profile folder's name without its dot (~/.librewolf/x gives ~/.cache/librewolf/x), or inside
+// the profile itself when the profile lives elsewhere.
+const QStringList kGeckoCache = {QStringLiteral("cache2/entries")};
+const QStringList kGeckoProfilesBelowCache = {
+    QStringLiteral("mozilla/*/*"),  // Firefox, SeaMonkey
+    QStringLiteral("*/*"),          // LibreWolf, Waterfox, Floorp, Thunderbird
 };
-const QString kGeckoInsideProfilePattern = QStringLiteral(".mozilla/*/*/cache2/entries");
+const QString kGeckoProfilesBelowHome = QStringLiteral(".mozilla/*/*");
 
 // Chromium and the browsers built on it: one folder per browser and channel in the cache
-// folder, holding a folder per profile ("Default", "Profile 1"), or the profile itself (Opera).
+// folder, holding the profile itself (Opera) or a folder per profile ("Default", "Profile 1").
+// The profile's cache folders keep their own index in an "index-dir" sub-folder, left alone.
 const QStringList kChromiumBrowsers = {
     QStringLiteral("chromium"),       QStringLiteral("google-chrome*"), QStringLiteral("BraveSoftware/Brave-Browser*"),
     QStringLiteral("vivaldi*"),       QStringLiteral("opera*"),         QStringLiteral("microsoft-edge*"),
 };
-const QStringList kChromiumProfiles = {QStringLiteral("*/"), QString()};
-// The folders of a profile whose own files are cache entries; their "index-dir" sub-folders
-// are left alone.
-const QStringList kChromiumCacheFolders = {QStringLiteral("Cache/Cache_Data"), QStringLiteral("Code Cache/js"),
-                                           QStringLiteral("Code Cache/wasm")};
+const QStringList kChromiumCache = {QStringLiteral("Cache/Cache_Data"), QStringLiteral("Code Cache/js"),
+                                    QStringLiteral("Code Cache/wasm")};
 
-// WebKit's network cache (Epiphany, and every other program showing pages with WebKitGTK):
+// WebKit's network cache (Epiphany, and every other program that shows pages with WebKitGTK):
 // the bodies in Blobs, the records by partition and kind.
-const QStringList kWebKitPatterns = {QStringLiteral("*/WebKitCache/Version */Blobs"),
-                                     QStringLiteral("*/WebKitCache/Version */Records/*/*")};
+const QString kWebKitCaches = QStringLiteral("*/WebKitCache/Version *");
+const QStringList kWebKitCache = {QStringLiteral("Blobs"), QStringLiteral("Records/*/*")};
 
 std::vector<CacheLayout> cacheLayouts() {
   std::vector<CacheLayout> layouts;
-  for (const QString& pattern : kGeckoPatterns) layouts.push_back({Below::CacheHome, pattern});
-  layouts.push_back({Below::Home, kGeckoInsideProfilePattern});
-  for (const QString& browser : kChromiumBrowsers)
-    for (const QString& profile : kChromiumProfiles)
-      for (const QString& folder : kChromiumCacheFolders)
-        layouts.push_back({Below::CacheHome, browser + u'/' + profile + folder});
-  for (const QString& pattern : kWebKitPatterns) layouts.push_back({Below::CacheHome, pattern});
+  for (const QString& profiles : kGeckoProfilesBelowCache) layouts.push_back({Below::CacheHome, profiles, kGeckoCache});
+  layouts.push_back({Below::Home, kGeckoProfilesBelowHome, kGeckoCache});
+  for (const QString& browser : kChromiumBrowsers) {
+    layouts.push_back({Below::CacheHome, browser, kChromiumCache});
+    layouts.push_back({Below::CacheHome, browser + QStringLiteral("/*"), kChromiumCache});
+  }
+  layouts.push_back({Below::CacheHome, kWebKitCaches, kWebKitCache});
   return layouts;
 }
 
@@ -129,11 +130,13 @@ QStringList browserCacheFolders() {
   for (const BrowserPlace& place : browserPlaces()) {
     for (const CacheLayout& layout : layouts) {
       const QString& base = layout.below == Below::CacheHome ? place.cacheHome : place.home;
-      for (const QString& folder : expandPattern(base, layout.pattern))
-        if (!seen.contains(folder)) {
-          seen.insert(folder);
-          folders.append(folder);
-        }
+      for (const QString& profile : expandPattern(base, layout.profiles))
+        for (const QString& cacheFolder : layout.cacheFolders)
+          for (const QString& folder : expandPattern(profile, cacheFolder))
+            if (!seen.contains(folder)) {
+              seen.insert(folder);
+              folders.append(folder);
+            }
     }
   }
   return folders;

@@ -25,7 +25,7 @@ const QString kHelpPage = QStringLiteral("cache.html");
 const QString kFolderBrowserTitle = QStringLiteral("Select an internet Cache folder");
 const QString kArchiveTag = QStringLiteral("InternetCache");
 constexpr int kHeadingPointsLarger = 6;
-constexpr QSize kDesignSize{560, 420};
+constexpr QSize kDesignSize{760, 420};
 constexpr int kPathRole = Qt::UserRole;
 
 const QString kNothingFound = QStringLiteral(
