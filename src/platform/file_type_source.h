@@ -17,7 +17,8 @@ class FileTypeSource {
   virtual ~FileTypeSource() = default;
   // ext is ".doc"; empty fields when the host does not know it.
   virtual FileTypeEntry lookup(const QString& ext) const = 0;
-  // Every extension that has a simple "*.ext" glob, as ".ext", in no particular order.
+  // Every extension that has a simple "*.ext" glob, as ".ext", in no particular order; one
+  // extension may come in two spellings (".C" of C++ sources and ".c" of C sources).
   virtual QStringList knownExtensions() const = 0;
 };
 

@@ -28,8 +28,8 @@ class MimeFileTypes final : public FileTypeSource {
       for (const QString& glob : type.globPatterns()) {
         if (!simpleGlob.match(glob).hasMatch()) continue;
         const QString ext = glob.mid(1);
-        if (!seen.contains(ext.toLower())) {
-          seen.insert(ext.toLower());
+        if (!seen.contains(ext)) {
+          seen.insert(ext);
           result.append(ext);
         }
       }

@@ -25,9 +25,31 @@ TEST(RegisteredExtensions, AreShortSortedWithoutCaseAndStartWithAllWhenAsked) {
   EXPECT_EQ(registeredExtensions(false), (QStringList{"*.a", "*.Bmp", "*.html", "*.txt"}));
 }
 
+TEST(RegisteredExtensions, OfferTheLowerCaseSpellingOfAnExtensionKnownInTwoCases) {
+  struct Case {
+    const char* name;
+    QStringList known;  // in the order the source lists them
+    QStringList offered;
+  };
+  const Case cases[] = {
+      {"upper case listed first", {".C", ".c", ".cpp"}, {"*.c", "*.cpp"}},
+      {"lower case listed first", {".c", ".C", ".cpp"}, {"*.c", "*.cpp"}},
+      {"mixed and upper case of one extension", {".TAR", ".Tar", ".tar"}, {"*.tar"}},
+      {"no lower-case spelling keeps its own", {".Z", ".zip"}, {"*.Z", "*.zip"}},
+      {"two types of one spelling appear once", {".c", ".c", ".h"}, {"*.c", "*.h"}},
+  };
+  for (const Case& c : cases) {
+    testkit::FakeFileTypes types;
+    for (const QString& ext : c.known) types.add(ext, QStringLiteral("text/x-test"), QStringLiteral("test file"));
+    EXPECT_EQ(registeredExtensions(false), c.offered) << c.name;
+  }
+}
+
 TEST(RegisteredExtensions, OnTheRealMimeDatabaseIncludeCommonTypes) {
   const QStringList all = registeredExtensions(false);
   EXPECT_TRUE(all.contains(QStringLiteral("*.txt")));
+  EXPECT_TRUE(all.contains(QStringLiteral("*.c")));
+  EXPECT_FALSE(all.contains(QStringLiteral("*.C")));
   EXPECT_FALSE(fileTypeDescription(QStringLiteral(".txt")).endsWith(QStringLiteral(" File")));
 }
 

@@ -16,6 +16,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QPlainTextEdit>
+#include <QRadioButton>
 #include <QRegularExpression>
 #include <QScrollBar>
 #include <QSet>
@@ -45,6 +46,18 @@ bool isControl(const QWidget* widget) {
 bool isPartOfAnotherControl(const QWidget* widget, const QWidget* window) {
   for (const QWidget* parent = widget->parentWidget(); parent && parent != window; parent = parent->parentWidget())
     if (isControl(parent)) return true;
+  return false;
+}
+
+// Tab stops at one button of a group of radio buttons and the arrow keys move among them, so
+// the group is reached when one of its buttons is.
+bool reachedAsRadioGroup(const QWidget* control, const QSet<QWidget*>& reached) {
+  const auto* radio = qobject_cast<const QRadioButton*>(control);
+  if (!radio || !radio->autoExclusive()) return false;
+  for (QWidget* other : reached) {
+    const auto* sibling = qobject_cast<const QRadioButton*>(other);
+    if (sibling && sibling->autoExclusive() && sibling->parentWidget() == radio->parentWidget()) return true;
+  }
   return false;
 }
 
@@ -133,7 +146,7 @@ KeyboardReport keyboardReport(QWidget* window) {
     QTest::keyClick(focused, Qt::Key_Tab);
   }
   for (QWidget* control : controls)
-    if (!reached.contains(control)) report.unreachable.append(describe(control));
+    if (!reached.contains(control) && !reachedAsRadioGroup(control, reached)) report.unreachable.append(describe(control));
 
   QMap<QChar, QStringList> byLetter;
   for (const auto& [caption, widget] : captions(window)) {
@@ -172,7 +185,7 @@ QStringList windowTexts(QWidget* window) {
     if (auto* label = qobject_cast<QLabel*>(widget)) texts << label->text();
     if (auto* button = qobject_cast<QAbstractButton*>(widget)) texts << button->text();
     if (auto* group = qobject_cast<QGroupBox*>(widget)) texts << group->title();
-    if (auto* edit = qobject_cast<QLineEdit*>(widget)) texts << edit->placeholderText();
+    if (auto* edit = qobject_cast<QLineEdit*>(widget)) texts << edit->text() << edit->placeholderText();
     if (auto* tabs = qobject_cast<QTabWidget*>(widget))
       for (int i = 0; i < tabs->count(); ++i) texts << tabs->tabText(i) << tabs->tabToolTip(i);
     if (auto* combo = qobject_cast<QComboBox*>(widget))
@@ -186,7 +199,8 @@ QStringList windowTexts(QWidget* window) {
 
 QStringList windowsOnlyWords(const QStringList& texts) {
   static const QRegularExpression windowsWords(
-      QStringLiteral(R"(\bregistry\b|\bWindows\b|\bWin(95|98|NT|dows 9\d)\b|recycle bin|\b[A-Z]:\\|\\\\)"),
+      QStringLiteral(R"(\bregistry\b|\bWindows\b|\bWin(95|98|NT|32|dows 9\d)\b|\b(MS-)?DOS\b|recycle bin|)"
+                     R"(\b[A-Z]:[\\/]|\\\\|drive letter)"),
       QRegularExpression::CaseInsensitiveOption);
   QStringList found;
   for (const QString& text : texts)

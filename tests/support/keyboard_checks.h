@@ -24,8 +24,8 @@ void expectEscapeCloses(QDialog* dialog);
 // Every text the window shows: its title, labels, captions, hints, tab and menu texts, list
 // and combo items and grid headings.
 QStringList windowTexts(QWidget* window);
-// The texts that name a Windows-only thing (the registry, Windows, a recycle bin, a drive
-// letter); empty when the window speaks the host's words.
+// The texts that name a Windows-only thing (the registry, Windows or DOS, a recycle bin, a
+// drive letter, a network share's \\server); empty when the window speaks the host's words.
 QStringList windowsOnlyWords(const QStringList& texts);
 
 }  // namespace tessaly::testkit

@@ -90,6 +90,7 @@ TEST(UnZipIt, AnEmptyFolderGetsTheNoticeAfterItIsShown) {
   QTest::qWait(800);
   ASSERT_EQ(dialogs.texts(MessageStyle::Information).size(), 1);
   EXPECT_TRUE(dialogs.texts().first().startsWith("It appears that there are no archive zip files in this folder"));
+  EXPECT_TRUE(dialogs.texts().first().contains("unzip.  \n\nNote that"));
 }
 
 TEST(UnZipIt, ADamagedArchiveNeverReplacesTheOneOnDisplay) {

@@ -70,16 +70,16 @@ TEST_F(PatternEditors, TheKeepListStoredOnceProtectsItsTypes) {
   SafeHarbor harbor([] { return HostFolders{}; });
   harbor.ReadSafeHarborExtensions();
   int reason = 0;
-  EXPECT_FALSE(harbor.isInExceptionList("/home/me/io.sys", true, &reason));
+  EXPECT_FALSE(harbor.isInExceptionList("/home/me/snd-hda.ko", true, &reason));
   {
     TfrmKeepFiles editor(nullptr);
     EXPECT_EQ(editor.windowTitle(), "Safe Harbor file extensions");
-    EXPECT_EQ(patternsOf(editor.PickList1->lineTexts()), (QStringList{"*.drv", "*.sys"}));
+    EXPECT_EQ(patternsOf(editor.PickList1->lineTexts()), (QStringList{"*.efi", "*.ko"}));
     editor.show();
     QTest::keyClick(&editor, Qt::Key_Escape);
   }
   harbor.ReadSafeHarborExtensions();
-  EXPECT_TRUE(harbor.isInExceptionList("/home/me/io.SYS", true, &reason));
+  EXPECT_TRUE(harbor.isInExceptionList("/home/me/snd-hda.KO", true, &reason));
   EXPECT_EQ(reason, ProtectedTypeReason);
 }
 

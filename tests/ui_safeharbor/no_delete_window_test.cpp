@@ -75,7 +75,7 @@ TEST_F(SafeHarborWindow, BuildKeepsAllSubFolderEntriesAddsTheSoftwareFoldersAndU
     EXPECT_EQ(window.lblWhen->text(), "Not recorded");
     dialogs.answer(Answer::Yes);
     window.btBuild->click();
-    EXPECT_TRUE(dialogs.texts().first().startsWith("Tessaly will now scan the registry for references to folders."));
+    EXPECT_TRUE(dialogs.texts().first().startsWith("Tessaly will now scan the installed software for references to folders."));
     EXPECT_EQ(window.folderEntries(), (QStringList{tree.path("keep/*.*"), acme + "/", tools + "/"}));
     EXPECT_EQ(window.lblCount->text(), "3 folders");
     EXPECT_TRUE(window.btAdd->isEnabled());
@@ -184,7 +184,7 @@ TEST_F(SafeHarborWindow, EditWantsAFolderAndTickingSubFoldersPrunesWhatTheyCover
 
 TEST_F(SafeHarborWindow, TheTypesPageShowsTheKeepListAndItsEditorMarksTheListsForReloading) {
   TfrmNoDelete window(nullptr);
-  EXPECT_EQ(window.PickList1->lineTexts(), (QStringList{"*.drv\tDRV File", "*.sys\tSYS File"}));
+  EXPECT_EQ(window.PickList1->lineTexts(), (QStringList{"*.efi\tEFI File", "*.ko\tKO File"}));
   programSettings().writeList("NoDelExt", {"*.ini"});
   onNextModal<TfrmKeepFiles>([](TfrmKeepFiles* editor) {
     EXPECT_EQ(editor->PickList1->lineTexts(), QStringList{"*.ini\tINI File"});

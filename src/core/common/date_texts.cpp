@@ -2,6 +2,8 @@
 
 #include <QLocale>
 
+#include "core/common/text_routines.h"
+
 namespace tessaly {
 namespace {
 
@@ -38,8 +40,9 @@ QString longTimeFormat() {
   return format.trimmed();
 }
 
-QString shortDateText(const QDate& date) { return QLocale().toString(date, shortDateFormat()); }
-QString longTimeText(const QTime& time) { return QLocale().toString(time, longTimeFormat()); }
+QString shortDateText(const QDate& date) { return withLatinDigits(QLocale().toString(date, shortDateFormat())); }
+QString longDateText(const QDate& date) { return withLatinDigits(QLocale().toString(date, QLocale::LongFormat)); }
+QString longTimeText(const QTime& time) { return withLatinDigits(QLocale().toString(time, longTimeFormat())); }
 
 QDate parseShortDate(const QString& text) { return QLocale().toDate(text.trimmed(), shortDateFormat()); }
 

@@ -14,7 +14,9 @@ void setShortDateFormat(const QString& format);
 // The locale's long time format without its time-zone part.
 QString longTimeFormat();
 
+// Dates and times are written with the digits 0-9, like every number of the program.
 QString shortDateText(const QDate& date);
+QString longDateText(const QDate& date);
 QString longTimeText(const QTime& time);
 // Parses a date in the short date format; an invalid QDate when it does not read.
 QDate parseShortDate(const QString& text);

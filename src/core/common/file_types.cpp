@@ -5,6 +5,11 @@
 #include "platform/file_type_source.h"
 
 namespace tessaly {
+namespace {
+
+constexpr qsizetype kLongestExtension = 5;  // the dot and up to four characters
+
+}  // namespace
 
 QString fileTypeDescription(const QString& ext) {
   if (ext == QStringLiteral("*.")) return QStringLiteral("No extension");
@@ -23,12 +28,19 @@ QString fileTypeDescription(const QString& ext) {
 
 QStringList registeredExtensions(bool withAll) {
   QStringList known = platform::fileTypeSource().knownExtensions();
-  std::sort(known.begin(), known.end(),
-            [](const QString& a, const QString& b) { return a.compare(b, Qt::CaseInsensitive) < 0; });
+  // Spellings of one extension become neighbours, the one with lower-case letters first, since
+  // a lower-case code is the larger: of "*.C" and "*.c" the list offers "*.c", as users type it.
+  std::sort(known.begin(), known.end(), [](const QString& a, const QString& b) {
+    const int order = a.compare(b, Qt::CaseInsensitive);
+    return order != 0 ? order < 0 : a.compare(b, Qt::CaseSensitive) > 0;
+  });
   QStringList result;
   if (withAll) result.append(QStringLiteral("*.*"));
+  QString previous;
   for (const QString& ext : known) {
-    if (ext.startsWith(u'.') && ext.size() <= 5) result.append(u'*' + ext);
+    const bool anotherSpelling = !previous.isEmpty() && ext.compare(previous, Qt::CaseInsensitive) == 0;
+    if (ext.startsWith(u'.') && ext.size() <= kLongestExtension && !anotherSpelling) result.append(u'*' + ext);
+    previous = ext;
   }
   return result;
 }

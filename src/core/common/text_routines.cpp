@@ -5,13 +5,50 @@
 
 namespace tessaly {
 
-QString formatThousands(qint64 value) { return QLocale().toString(value); }
+namespace {
+
+// Integer parts from this size on are written in scientific notation.
+constexpr double kScientificFrom = 1e14;
+constexpr int kScientificDecimals = 13;  // 14 significant digits
+
+}  // namespace
+
+QString withLatinDigits(const QString& text) {
+  QString result;
+  result.reserve(text.size());
+  for (qsizetype i = 0; i < text.size(); ++i) {
+    const QChar c = text[i];
+    if (c.unicode() < 0x80) {
+      result += c;
+      continue;
+    }
+    // Some scripts' digits lie beyond the 16-bit range and come as surrogate pairs.
+    const bool pair = c.isHighSurrogate() && i + 1 < text.size() && text[i + 1].isLowSurrogate();
+    const char32_t code = pair ? QChar::surrogateToUcs4(c, text[i + 1]) : c.unicode();
+    if (QChar::isDigit(code)) {
+      result += QChar(u'0' + QChar::digitValue(code));
+    } else {
+      result += c;
+      if (pair) result += text[i + 1];
+    }
+    if (pair) ++i;
+  }
+  return result;
+}
+
+QString formatThousands(qint64 value) { return withLatinDigits(QLocale().toString(value)); }
 
 QString formatThousandsFloat(double value) {
   if (!std::isfinite(value)) return {};
   const double rounded = std::round(value);
-  if (std::fabs(rounded) >= 1e14) return QLocale().toString(value, 'E', 13);
-  return QLocale().toString(rounded, 'f', 0);
+  if (std::fabs(rounded) >= kScientificFrom) return withLatinDigits(QLocale().toString(value, 'E', kScientificDecimals));
+  return withLatinDigits(QLocale().toString(rounded, 'f', 0));
+}
+
+QString formatDecimals(double value, int decimals) {
+  QLocale locale;
+  locale.setNumberOptions(locale.numberOptions() | QLocale::OmitGroupSeparator);
+  return withLatinDigits(locale.toString(value, 'f', decimals));
 }
 
 QString keepDigits(const QString& text) {

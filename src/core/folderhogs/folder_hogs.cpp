@@ -1,6 +1,5 @@
 #include "core/folderhogs/folder_hogs.h"
 
-#include <QLocale>
 #include <algorithm>
 
 #include "core/common/file_types.h"
@@ -8,6 +7,8 @@
 
 namespace tessaly {
 namespace {
+
+constexpr int kShareDecimals = 2;
 
 WalkRequest requestFor(FolderHogsMode mode) {
   WalkRequest request;
@@ -27,9 +28,7 @@ void addFile(FolderTotals& totals, const WalkEntry& entry) {
 
 QString driveShareText(double bytes, double driveTotal) {
   if (driveTotal <= bytes) return QStringLiteral("???");
-  QLocale locale;
-  locale.setNumberOptions(QLocale::OmitGroupSeparator);
-  return locale.toString(bytes / driveTotal * 100.0, 'f', 2);
+  return formatDecimals(bytes / driveTotal * 100.0, kShareDecimals);
 }
 
 QString folderLine(const FolderTotals& totals, double driveTotal, const QString& path) {

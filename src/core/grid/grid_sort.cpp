@@ -134,6 +134,9 @@ double numberSortKey(const QString& text, QChar decimalSeparator) {
       next = char(c.unicode());
     } else if (c == decimalSeparator) {
       next = '.';
+    } else if (c.unicode() >= 0x80 && c.isDigit()) {
+      // A digit of another script, as a locale's own number text writes it.
+      next = char('0' + c.digitValue());
     } else {
       continue;
     }

@@ -20,7 +20,8 @@ void sortGrid(ResultTable& grid, SortKey key, int keyColumn, bool descending);
 // The keys, one per cell text.
 // Letters a-z upper-cased, as UTF-8 bytes compared unsigned.
 std::string textSortKey(const QString& text);
-// Digits and the decimal separator only, read as a number; 0 when that does not read.
+// Digits (of any script) and the decimal separator only, read as a number; 0 when that does
+// not read.
 double numberSortKey(const QString& text, QChar decimalSeparator);
 // The day number of a date in the short date format; 1 January 1900 when it does not read.
 qint64 dateSortKey(const QString& text);

@@ -172,7 +172,7 @@ void TfrmUnZipIt::FormShow() {
   DirectoryListBox1->setFolder(defaultZipPath_);
   if (FileListBox1->count() > 0) return;
   QTimer::singleShot(kNoArchivesNoticeMs, this, [] {
-    showInfo(QStringLiteral("It appears that there are no archive zip files in this folder for Tessaly to unzip.  \r\r") +
+    showInfo(QStringLiteral("It appears that there are no archive zip files in this folder for Tessaly to unzip.  \n\n") +
              QStringLiteral("Note that Tessaly can only unzip those files that have been originally zipped by Tessaly.  It should not be used to unzip other non Tessaly zip files."));
   });
 }

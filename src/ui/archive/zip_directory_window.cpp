@@ -49,7 +49,7 @@ TfrmZipDirectory::TfrmZipDirectory(const QString& archivePath, QWidget* parent) 
       wrappedText(QStringLiteral("All files contained in the selected zip file will be extracted into the folder that you pick on the left. "), this),
       5, 0, 1, 2);
   layout->addWidget(
-      wrappedText(QStringLiteral("It is recommended that you select the ROOT folder of the drive that matches the name of the archive to restore the files into their original places."), this),
+      wrappedText(QStringLiteral("It is recommended that you select the ROOT folder \"/\" to restore the files into their original places."), this),
       6, 0, 1, 2);
   layout->setRowStretch(4, 1);
   layout->setColumnStretch(0, 1);

@@ -10,6 +10,7 @@
 #include "core/archive/archive_settings.h"
 #include "core/common/dialogs.h"
 #include "ui/common/dialog_widgets.h"
+#include "ui/common/help_topic.h"
 
 namespace tessaly {
 
@@ -17,23 +18,28 @@ TfrmZipOptions::TfrmZipOptions(QString& defaultZipPath, QWidget* parent)
     : QDialog(parent), defaultZipPath_(defaultZipPath) {
   setObjectName(QStringLiteral("frmZipOptions"));
   setWindowTitle(QStringLiteral("Archive Zip File Options"));
+  setHelpTopic(this, QStringLiteral("zip-options.html"));
   auto* layout = new QGridLayout(this);
   auto* heading = new QLabel(QStringLiteral("Archive Zip File options"), this);
   QFont bold = heading->font();
   bold.setBold(true);
   heading->setFont(bold);
   layout->addWidget(heading, 0, 0, 1, 2);
-  layout->addWidget(new QLabel(QStringLiteral("Store Zip Archive Files in this folder:"), this), 1, 0, 1, 2);
+  auto* folderLabel = new QLabel(QStringLiteral("&Store Zip Archive Files in this folder:"), this);
+  layout->addWidget(folderLabel, 1, 0, 1, 2);
   Edit1 = new QLineEdit(this);
+  folderLabel->setBuddy(Edit1);
   Edit1->setReadOnly(true);
   Edit1->setToolTip(QStringLiteral("Click on the button on the right to change"));
   SpeedButton1 = new QToolButton(this);
-  SpeedButton1->setText(QStringLiteral("..."));
+  SpeedButton1->setText(QStringLiteral("&Browse..."));
   layout->addWidget(Edit1, 2, 0);
   layout->addWidget(SpeedButton1, 2, 1);
   layout->addWidget(new QLabel(QStringLiteral("Note: the zip folder can be on the network on a different machine!"), this), 3, 0, 1, 2);
-  layout->addWidget(new QLabel(QStringLiteral("Comment to be inserted into Archive Zip file:"), this), 4, 0, 1, 2);
+  auto* commentLabel = new QLabel(QStringLiteral("&Comment to be inserted into Archive Zip file:"), this);
+  layout->addWidget(commentLabel, 4, 0, 1, 2);
   Edit2 = new QLineEdit(this);
+  commentLabel->setBuddy(Edit2);
   Edit2->setMaxLength(kArchiveCommentLimit);
   layout->addWidget(Edit2, 5, 0, 1, 2);
   layout->addWidget(new QLabel(QStringLiteral("Note: Comments make it much easier to identify archive zip files later."), this), 6, 0, 1, 2);

@@ -5,6 +5,7 @@
 #include <QVBoxLayout>
 
 #include "core/safeharbor/protection_check.h"
+#include "ui/common/help_topic.h"
 
 namespace tessaly {
 
@@ -12,6 +13,7 @@ TfrmStandBy::TfrmStandBy(QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint) {
   setObjectName(QStringLiteral("frmStandBy"));
   setWindowTitle(QStringLiteral("Loading Files"));
+  setHelpTopic(this, QStringLiteral("standby.html"));
   setFixedSize(427, 94);
   auto* layout = new QVBoxLayout(this);
   auto* line = new QLabel(QStringLiteral("Loading files ... standby"), this);

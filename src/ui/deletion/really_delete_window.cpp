@@ -23,6 +23,7 @@
 #include "ui/common/standby_window.h"
 #include "ui/common/dialog_widgets.h"
 #include "ui/common/wait_cursor.h"
+#include "ui/common/help_topic.h"
 
 namespace tessaly {
 namespace {
@@ -43,6 +44,7 @@ TfrmReallyDelete::TfrmReallyDelete(const DeletionRequest& request, const Deletio
       deletePanel_(request.files) {
   setObjectName(QStringLiteral("frmReallyDelete"));
   setWindowTitle(QStringLiteral("Clean up the following files"));
+  setHelpTopic(this, QStringLiteral("deletion.html"));
   if (!services_.protection) services_.protection = &protectionCheck();
   if (!services_.defaultZipPath) {
     ownZipPath_ = readArchiveFolder();
@@ -67,11 +69,11 @@ TfrmReallyDelete::TfrmReallyDelete(const DeletionRequest& request, const Deletio
   lblLeft = new QLabel(deletionPage);
   lb1 = panelList(deletionPage);
   lb1->setObjectName(QStringLiteral("lb1"));
-  btToAgainst = hintedButton(QStringLiteral("Move files OFF to safe harbor"), QStringLiteral("Move selected files off of the deletion list"), deletionPage);
+  btToAgainst = hintedButton(QStringLiteral("&Move files OFF to safe harbor"), QStringLiteral("Move selected files off of the deletion list"), deletionPage);
   left->addWidget(lblLeft);
   left->addWidget(lb1, 1);
   left->addWidget(btToAgainst);
-  left->addWidget(wrappedText(QStringLiteral("These files are not in the registry or in the windows search path therefore it is safer to delete these files.  However, these files may still belong to working applications therefore they may be needed for proper operation of other applications."), deletionPage));
+  left->addWidget(wrappedText(QStringLiteral("These files are not referenced by installed software or in the search path therefore it is safer to delete these files.  However, these files may still belong to working applications therefore they may be needed for proper operation of other applications."), deletionPage));
   left->addWidget(wrappedText(QStringLiteral("To move these files off of the list of files to be deleted drag the mouse cursor over the file list to select the desired files then click on the Move button."), deletionPage));
   TabbedNotebook1->addTab(deletionPage, QStringLiteral("Files to be deleted"));
 
@@ -80,15 +82,15 @@ TfrmReallyDelete::TfrmReallyDelete(const DeletionRequest& request, const Deletio
   lblRight = new QLabel(harborPage);
   lb2 = panelList(harborPage);
   lb2->setObjectName(QStringLiteral("lb2"));
-  btMoveLeft = hintedButton(QStringLiteral("Move files to the deletion panel"), QStringLiteral("Move files on to the list of files to be deleted"), harborPage);
-  btReason = hintedButton(QStringLiteral("Reason that file is on this list"), QStringLiteral("Why the file is on the list of non-deleted files"), harborPage);
+  btMoveLeft = hintedButton(QStringLiteral("&Move files to the deletion panel"), QStringLiteral("Move files on to the list of files to be deleted"), harborPage);
+  btReason = hintedButton(QStringLiteral("&Reason that file is on this list"), QStringLiteral("Why the file is on the list of non-deleted files"), harborPage);
   auto* harborButtons = new QHBoxLayout;
   harborButtons->addWidget(btMoveLeft);
   harborButtons->addWidget(btReason);
   right->addWidget(lblRight);
   right->addWidget(lb2, 1);
   right->addLayout(harborButtons);
-  right->addWidget(wrappedText(QStringLiteral("It is not recommended that you delete these files without uninstalling their associated applications.  They are either located in the windows system directories or are in the system registry.  These files will not be deleted."), harborPage));
+  right->addWidget(wrappedText(QStringLiteral("It is not recommended that you delete these files without uninstalling their associated applications.  They are either located in the system folders or are referenced by installed software.  These files will not be deleted."), harborPage));
   right->addWidget(wrappedText(QStringLiteral("To delete these files move them to the deletion panel.  You may select multiple files by dragging the mouse over the list of files above then clicking on the Move files button."), harborPage));
   TabbedNotebook1->addTab(harborPage, QStringLiteral("Safe Harbor - Do not delete these files"));
   layout->addWidget(TabbedNotebook1, 1, 0, 1, 2);
@@ -253,7 +255,7 @@ void TfrmReallyDelete::btDeleteAllClick() {
 void TfrmReallyDelete::btRecycleClick() {
   if (NoFilesToDelete()) return;
   const QString question =
-      QStringLiteral("Note that the trash may be full or that you may have the \"Immediately Remove Files On Delete\" option turned on in the trash. If either is true, then you will not be able to recover the deleted files from the trash. \r\rSend to the trash anyway?");
+      QStringLiteral("Note that the trash may be full or that you may have the \"Immediately Remove Files On Delete\" option turned on in the trash. If either is true, then you will not be able to recover the deleted files from the trash. \n\nSend to the trash anyway?");
   if (dialogs().ask(MessageStyle::Question, windowTitle(), question, AnswerSet::YesNo) != Answer::Yes) {
     showInfo(QStringLiteral("Files not deleted"));
     return;

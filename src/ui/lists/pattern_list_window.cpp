@@ -8,6 +8,7 @@
 #include "core/safeharbor/pattern_lines.h"
 #include "ui/lists/pattern_list_view.h"
 #include "ui/common/dialog_widgets.h"
+#include "ui/common/help_topic.h"
 
 namespace tessaly {
 
@@ -17,14 +18,15 @@ const PatternListKind& tempFilesKind() {
       QStringLiteral("Temporary File Extensions"),
       {QStringLiteral("Some common temporary file extensions are .TMP, .TEMP, .$$$, .OLD and .BAK.  It is your "
                       "responsibility to ensure that you have selected the proper extensions for file deletion."),
-       QStringLiteral(".FTS files may deleted if you're really short of space.  They are Windows help file "
-                      "searching add-ons.  They can be re-generated as needed.")},
+       QStringLiteral(".FTS files may deleted if you're really short of space.  They are help file searching "
+                      "add-ons.  They can be re-generated as needed.")},
       kTempFilesSection,
       {QStringLiteral("*.tmp"), QStringLiteral("*.fts"), QStringLiteral("*.bak"), QStringLiteral("*.$$$")},
       {QStringLiteral("*.bak"), QStringLiteral("*.chk"), QStringLiteral("*.tmp"), QStringLiteral("*.temp"),
        QStringLiteral("*.fts"), QStringLiteral("*.old"), QStringLiteral("*.$$$"), QStringLiteral("*.---"),
        QStringLiteral("*.~mp"), QStringLiteral("*.~*"), QStringLiteral("*.gid"), QStringLiteral("*.ftg"),
-       QStringLiteral("*.da0"), QStringLiteral("*.db$")}};
+       QStringLiteral("*.da0"), QStringLiteral("*.db$")},
+      QStringLiteral("temporary-extensions.html")};
   return kind;
 }
 
@@ -35,13 +37,17 @@ const PatternListKind& keepFilesKind() {
       {QStringLiteral("Files with these extensions will not be deleted.   To select multiple file extensions, press "
                       "Shift or Ctrl while pressing the down arrow or clicking the mouse.")},
       kProtectedTypesSection,
-      {QStringLiteral("*.drv"), QStringLiteral("*.sys")},
-      {QStringLiteral("*.sys"), QStringLiteral("*.drv")}};
+      // Kernel modules and boot loaders (EFI programs), where the design kept its system
+      // drivers, *.sys and *.drv.
+      {QStringLiteral("*.efi"), QStringLiteral("*.ko")},
+      {QStringLiteral("*.ko"), QStringLiteral("*.efi")},
+      QStringLiteral("keep-list.html")};
   return kind;
 }
 
 TfrmPatternList::TfrmPatternList(QWidget* parent, const PatternListKind& kind) : QDialog(parent), kind_(kind) {
   setWindowTitle(kind.caption);
+  setHelpTopic(this, kind.helpPage);
   auto* heading = new QLabel(kind.heading, this);
   QFont headingFont = heading->font();
   headingFont.setPointSize(headingFont.pointSize() + 6);

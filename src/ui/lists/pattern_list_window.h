@@ -19,6 +19,7 @@ struct PatternListKind {
   QString section;                  // where the list is stored
   QStringList neverStoredDefaults;  // shown when the list was never stored
   QStringList defaultsButtonPatterns;  // added by "D&efaults", in this order
+  QString helpPage;                    // the window's topic of the manual
 };
 
 const PatternListKind& tempFilesKind();

@@ -10,10 +10,12 @@
 #include "core/safeharbor/pattern_lines.h"
 #include "ui/lists/pattern_list_view.h"
 #include "ui/common/dialog_widgets.h"
+#include "ui/common/help_topic.h"
 
 namespace tessaly {
 TfrmStatList::TfrmStatList(QWidget* parent, const QString& section) : QDialog(parent), section_(section) {
   setWindowTitle(QStringLiteral("File types"));
+  setHelpTopic(this, QStringLiteral("file-types.html"));
   setFixedSize(367, 348);
 
   auto* heading = new QLabel(QStringLiteral("File Types"), this);

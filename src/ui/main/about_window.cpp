@@ -10,6 +10,7 @@
 #include "core/common/dialogs.h"
 #include "ui/main/main_decor.h"
 #include "ui/main/maker_details.h"
+#include "ui/common/help_topic.h"
 
 namespace tessaly {
 
@@ -17,6 +18,7 @@ TfrmAbout::TfrmAbout(QWidget* owner, UrlOpener openUrl)
     : QDialog(owner),
       openUrl_(openUrl ? std::move(openUrl) : UrlOpener([](const QUrl& url) { return QDesktopServices::openUrl(url); })) {
   setWindowTitle(QStringLiteral("How to contact us"));
+  setHelpTopic(this, QStringLiteral("about.html"));
 
   auto* product = new QLabel(QStringLiteral("Tessaly 99"), this);
   product->setFont(serifFont(34));
@@ -44,7 +46,7 @@ TfrmAbout::TfrmAbout(QWidget* owner, UrlOpener openUrl)
   btOK = new QPushButton(QStringLiteral("OK"), this);
   btOK->setObjectName(QStringLiteral("btOK"));
   btOK->setDefault(true);
-  btWebPage = new QPushButton(QStringLiteral("Quornel Web Page"), this);
+  btWebPage = new QPushButton(QStringLiteral("Quornel &Web Page"), this);
   btWebPage->setObjectName(QStringLiteral("btWebPage"));
   btWebPage->setToolTip(QStringLiteral("Launch your browser to Quornel Home Page"));
   btWebPage->setAutoDefault(false);

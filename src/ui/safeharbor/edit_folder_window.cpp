@@ -9,17 +9,19 @@
 #include <QToolButton>
 
 #include "core/common/dialogs.h"
+#include "ui/common/help_topic.h"
 
 namespace tessaly {
 
 TfrmEditFolder::TfrmEditFolder(QWidget* parent) : QDialog(parent) {
   setWindowTitle(QStringLiteral("Edit Folder"));
-  auto* label = new QLabel(QStringLiteral("Folder"), this);
+  setHelpTopic(this, QStringLiteral("edit-folder.html"));
+  auto* label = new QLabel(QStringLiteral("&Folder"), this);
   Edit1 = new QLineEdit(this);
   label->setBuddy(Edit1);
   SpeedButton1 = new QToolButton(this);
-  SpeedButton1->setText(QStringLiteral("Browse"));
-  cbAll = new QCheckBox(QStringLiteral("Protect sub-folders - all sub-folders should NOT be deleted"), this);
+  SpeedButton1->setText(QStringLiteral("&Browse"));
+  cbAll = new QCheckBox(QStringLiteral("&Protect sub-folders - all sub-folders should NOT be deleted"), this);
   lblExample = new QLabel(this);
   lblExample->setWordWrap(true);
   btOk = new QPushButton(QStringLiteral("OK"), this);

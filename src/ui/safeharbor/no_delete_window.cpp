@@ -9,7 +9,6 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QListView>
-#include <QLocale>
 #include <QPushButton>
 #include <QTabWidget>
 #include <QVBoxLayout>
@@ -27,6 +26,7 @@
 #include "ui/safeharbor/folder_entries_model.h"
 #include "ui/common/dialog_widgets.h"
 #include "ui/common/wait_cursor.h"
+#include "ui/common/help_topic.h"
 
 namespace tessaly {
 namespace {
@@ -36,13 +36,12 @@ const QString whenKey = QStringLiteral("When");
 const QString notRecorded = QStringLiteral("Not recorded");
 const QString folderBrowserTitle = QStringLiteral("Select a folder that won't be deleted");
 
-QString longDateText(const QDate& date) { return QLocale().toString(date, QLocale::LongFormat); }
-
 }  // namespace
 
 TfrmNoDelete::TfrmNoDelete(QWidget* parent) : QDialog(parent), folders_(new FolderEntriesModel(this)) {
   const WaitCursor wait;
   setWindowTitle(QStringLiteral("Safe Harbor - List of folders that should not be deleted"));
+  setHelpTopic(this, QStringLiteral("safe-harbor.html"));
   lblHeading = new QLabel(QStringLiteral("Safe harbor - folders/files not to delete"), this);
   QFont headingFont = lblHeading->font();
   headingFont.setPointSize(headingFont.pointSize() + 6);
@@ -91,8 +90,8 @@ QWidget* TfrmNoDelete::folderPage() {
   btDel = hintedButton(QStringLiteral("&Delete"),
                  QStringLiteral("Delete a folder.  Select multiple folders above to delete more than one."), page);
   btEdit = hintedButton(QStringLiteral("&Edit"), QStringLiteral("Edit a folder"), page);
-  btBuild = hintedButton(QStringLiteral("Build list of folders"),
-                   QStringLiteral("Build the list of folders referenced in the registry"), page);
+  btBuild = hintedButton(QStringLiteral("&Build list of folders"),
+                   QStringLiteral("Build the list of folders referenced by installed software"), page);
   btBuild->setDefault(true);
   connect(btAdd, &QPushButton::clicked, this, &TfrmNoDelete::btAddClick);
   connect(btDel, &QPushButton::clicked, this, &TfrmNoDelete::btDelClick);
@@ -113,7 +112,7 @@ QWidget* TfrmNoDelete::folderPage() {
 
   auto* layout = new QVBoxLayout(page);
   layout->addWidget(wrappedText(
-      QStringLiteral("This is a list of folders that are referenced in your Windows Registry.  When deleting a file or "
+      QStringLiteral("This is a list of folders that are referenced by your installed software.  When deleting a file or "
                      "folders, Tessaly will check this list of folders and warn you before deleting the files within "
                      "the folder.  You may add or delete from this list."),
       page));
@@ -131,7 +130,7 @@ QWidget* TfrmNoDelete::typesPage() {
   auto* page = new QWidget(this);
   PickList1 = new PatternListView(page);
   PickList1->setToolTip(QStringLiteral("File extensions/types of files NOT to delete"));
-  BitBtn1 = hintedButton(QStringLiteral("Add/Delete"), QStringLiteral("Add, delete file extensions"), page);
+  BitBtn1 = hintedButton(QStringLiteral("&Add/Delete"), QStringLiteral("Add, delete file extensions"), page);
   connect(BitBtn1, &QPushButton::clicked, this, &TfrmNoDelete::BitBtn1Click);
   auto* row = new QHBoxLayout;
   row->addWidget(PickList1, 1);
@@ -220,7 +219,7 @@ void TfrmNoDelete::setBuilding(bool building) {
 
 void TfrmNoDelete::btBuildClick() {
   if (dialogs().ask(MessageStyle::Question, windowTitle(),
-                    QStringLiteral("Tessaly will now scan the registry for references to folders.  Those folders ending "
+                    QStringLiteral("Tessaly will now scan the installed software for references to folders.  Those folders ending "
                                    "with *.* will not be discarded during the scan.  It may take a few minutes.  "
                                    "Continue? "),
                     AnswerSet::YesNo) != Answer::Yes)

@@ -9,11 +9,13 @@
 
 #include "core/common/dialogs.h"
 #include "core/walk/drive_list.h"
+#include "ui/common/help_topic.h"
 
 namespace tessaly {
 
 TfrmAddNewFolder::TfrmAddNewFolder(QWidget* parent) : QDialog(parent) {
   setWindowTitle(QStringLiteral("Add new folders"));
+  setHelpTopic(this, QStringLiteral("add-folders.html"));
   auto* title = new QLabel(QStringLiteral("Add new folders to drives"), this);
   title->setFrameStyle(QFrame::Panel | QFrame::Raised);
   title->setAlignment(Qt::AlignCenter);
@@ -21,8 +23,8 @@ TfrmAddNewFolder::TfrmAddNewFolder(QWidget* parent) : QDialog(parent) {
   ListBox1->setObjectName(QStringLiteral("ListBox1"));
   ListBox1->setSelectionMode(QAbstractItemView::ExtendedSelection);
   ListBox1->setSortingEnabled(true);
-  btAdd = new QPushButton(QStringLiteral("Add"), this);
-  btDel = new QPushButton(QStringLiteral("Del"), this);
+  btAdd = new QPushButton(QStringLiteral("&Add"), this);
+  btDel = new QPushButton(QStringLiteral("&Del"), this);
   btClose = new QPushButton(QStringLiteral("Close"), this);
 
   auto* buttons = new QHBoxLayout;

@@ -8,6 +8,7 @@
 #include <QVBoxLayout>
 
 #include "core/common/file_types.h"
+#include "ui/common/help_topic.h"
 
 namespace tessaly {
 
@@ -30,6 +31,7 @@ ExtensionChoice choiceFromTypedText(const QString& typed) {
 
 TfrmSelectExtension::TfrmSelectExtension(QWidget* parent) : QDialog(parent) {
   setWindowTitle(QStringLiteral("Select a file extension"));
+  setHelpTopic(this, QStringLiteral("select-extension.html"));
   auto* prompt = new QLabel(QStringLiteral("Type in a new file extension or select one or many from the list below:"), this);
   prompt->setWordWrap(true);
   Edit1 = new QLineEdit(this);

@@ -13,6 +13,7 @@
 #include "ui/scan/add_new_folder_window.h"
 #include "ui/scan/drive_check_list.h"
 #include "ui/lists/stat_list_window.h"
+#include "ui/common/help_topic.h"
 
 namespace tessaly {
 namespace {
@@ -40,6 +41,7 @@ void openStatList(QWidget* parent, const QString& section) {
 TfrmWhichDrive::TfrmWhichDrive(QWidget* parent, TypeListEditor editTypeList)
     : QDialog(parent), editTypeList_(editTypeList ? std::move(editTypeList) : openStatList) {
   setWindowTitle(QStringLiteral("Which drives and file types?"));
+  setHelpTopic(this, QStringLiteral("which-drives.html"));
   pages_ = new QStackedWidget(this);
   pages_->addWidget(drivesPage());
   pages_->addWidget(modePage());

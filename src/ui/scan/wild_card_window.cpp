@@ -7,11 +7,13 @@
 #include <QVBoxLayout>
 
 #include "core/common/file_types.h"
+#include "ui/common/help_topic.h"
 
 namespace tessaly {
 
 TfrmWildCard::TfrmWildCard(QWidget* parent) : QDialog(parent) {
   setWindowTitle(QStringLiteral("Wildcard pattern"));
+  setHelpTopic(this, QStringLiteral("wildcard.html"));
   auto* box = new QGroupBox(QStringLiteral("Change the wildcard matching pattern:"), this);
   cbWildCard = new QComboBox(box);
   cbWildCard->setObjectName(QStringLiteral("cbWildCard"));
