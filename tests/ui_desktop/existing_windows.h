@@ -22,6 +22,7 @@
 #include "ui/archive/folder_name_window.h"
 #include "ui/archive/zip_directory_window.h"
 #include "ui/archive/zip_options_window.h"
+#include "ui/clean/cache_window.h"
 #include "ui/common/help_topic.h"
 #include "ui/common/help_window.h"
 #include "ui/common/standby_window.h"
@@ -173,6 +174,15 @@ class ExistingWindows : public ::testing::Test {
            as<TfrmZipOptions>(window).SpeedButton1->click();
          }},
         {"folder name", [] { return std::make_unique<TfrmGetFolderName>(); }, kUnzipHelpPage},
+        {"internet cache", [] { return std::make_unique<TfrmCache>(); }, QStringLiteral("cache.html"), true,
+         [](QWidget& window, ScriptedDialogs& dialogs, auto&) {
+           auto& cache = as<TfrmCache>(window);
+           cache.btDel->click();
+           cache.btInit->click();
+           cache.btClear->click();
+           dialogs.chooseText(QString());
+           cache.btAdd->click();
+         }},
         {"deletion", [this] { return deletionWindow(); }, QStringLiteral("deletion.html"), true,
          [](QWidget& window, ScriptedDialogs& dialogs, auto&) {
            auto& deletion = as<TfrmReallyDelete>(window);
@@ -192,6 +202,7 @@ class ExistingWindows : public ::testing::Test {
   }
 
   TempXdg xdg;
+  TempHome home;  // no browsers: the cache window finds none
   TempTree tree;
   FakeDriveTable drives;
   FakeFileTypes types;
