@@ -1,9 +1,11 @@
 #pragma once
 
+#include <QHash>
 #include <QList>
 #include <QString>
 #include <QStringList>
 #include <deque>
+#include <functional>
 
 #include "core/common/dialogs.h"
 
@@ -28,6 +30,9 @@ class ScriptedDialogs final : public Dialogs {
   // Results for the folder, file and text dialogs, in order; an empty text is "cancelled".
   void chooseText(const QString& next) { texts_.push_back(next); }
   void printerAccepted(bool accepted) { printerAnswers_.push_back(accepted); }
+  // The user's next step once a message box with this text is closed (pressing a button that
+  // the box's owner left live), run each time such a box is shown.
+  void afterMessage(const QString& text, std::function<void()> step) { steps_.insert(text, std::move(step)); }
 
   const QList<Shown>& shown() const { return shown_; }
   QStringList texts() const;  // every text shown, in order
@@ -47,10 +52,12 @@ class ScriptedDialogs final : public Dialogs {
 
  private:
   QString nextText(const QString& what);
+  void record(Shown shown);
   QList<Shown> shown_;
   std::deque<Answer> answers_;
   std::deque<QString> texts_;
   std::deque<bool> printerAnswers_;
+  QHash<QString, std::function<void()>> steps_;
 };
 
 }  // namespace tessaly::testkit

@@ -1,25 +1,19 @@
 #include <gtest/gtest.h>
 
-#include <QApplication>
 #include <QDateTime>
 #include <QDir>
 #include <QListWidget>
 #include <QPushButton>
 #include <QSpinBox>
-#include <QTest>
-#include <QTextBrowser>
-#include <QTimer>
 
 #include "core/clean/cache_files.h"
 #include "core/common/settings_store.h"
 #include "core/safeharbor/safe_harbor.h"
-#include "support/keyboard_checks.h"
 #include "support/scripted_dialogs.h"
 #include "support/temp_tree.h"
 #include "ui/clean/cache_window.h"
-#include "ui/common/help_topic.h"
-#include "ui/common/help_window.h"
 #include "ui/deletion/really_delete_window.h"
+#include "ui_clean/modal_windows.h"
 
 namespace tessaly {
 namespace {
@@ -27,21 +21,6 @@ namespace {
 const QString kNothingFound = QStringLiteral(
     "Could not find any internet cache folders on your machine.  You may add them in manually if you know where "
     "they are located.  Typically they will exist under your browser folder with the folder name of \"cache\".");
-
-// Runs the action on the deletion window that the next click opens, once it has sorted the
-// files into its panels (events run while it sorts, so the first look may come too early).
-void onDeletionWindow(const std::function<void(TfrmReallyDelete&)>& action, int triesLeft = 1000) {
-  QTimer::singleShot(0, [action, triesLeft] {
-    auto* deletion = qobject_cast<TfrmReallyDelete*>(QApplication::activeModalWidget());
-    if (deletion && deletion->isEnabled()) {
-      action(*deletion);
-    } else if (triesLeft > 0) {
-      onDeletionWindow(action, triesLeft - 1);
-    } else {
-      ADD_FAILURE() << "the deletion window never opened";
-    }
-  });
-}
 
 qint64 daysAgo(int days) { return QDateTime::currentDateTime().addDays(-days).toSecsSinceEpoch(); }
 
@@ -86,6 +65,7 @@ TEST_F(CacheWindow, TheFirstOpeningListsTheInstalledBrowsersCachesAndLaterOpenin
     EXPECT_EQ(window->folders(), installedCaches());
     EXPECT_FALSE(window->btInit->isVisible());
     EXPECT_EQ(window->nDays->value(), 0);
+    EXPECT_EQ(window->nDays->maximum(), 100);
     window->close();
   }
   EXPECT_EQ(programSettings().readList(kCacheFilesSection, {"never stored"}), installedCaches());
@@ -193,7 +173,7 @@ TEST_F(CacheWindow, ACacheFileInASafeHarborFolderIsHeldBackByTheDeletionWindow) 
   auto window = std::make_unique<TfrmCache>();
   window->show();
   QStringList deletionPanel, harborPanel;
-  onDeletionWindow([&](TfrmReallyDelete& deletion) {
+  testkit::onNextModal<TfrmReallyDelete>([&](TfrmReallyDelete& deletion) {
     deletionPanel = deletion.deletionPanel();
     harborPanel = deletion.safeHarborPanel();
     deletion.reject();
@@ -203,23 +183,6 @@ TEST_F(CacheWindow, ACacheFileInASafeHarborFolderIsHeldBackByTheDeletionWindow) 
   EXPECT_EQ(deletionPanel, QStringList{gone});
   EXPECT_EQ(harborPanel, QStringList{kept});
   EXPECT_TRUE(window->isVisible());
-}
-
-TEST_F(CacheWindow, EveryControlIsReachedWithTabEscapeClosesAndF1OpensItsTopic) {
-  auto window = open();
-  EXPECT_EQ(window->nDays->minimum(), 0);
-  EXPECT_EQ(window->nDays->maximum(), 100);
-  testkit::expectKeyboardComplete(window.get());
-  EXPECT_EQ(testkit::windowsOnlyWords(testkit::windowTexts(window.get())), QStringList());
-  window->activateWindow();
-  ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
-  QTest::keyClick(window.get(), Qt::Key_F1);
-  auto* help = window->findChild<TfrmHelp*>();
-  ASSERT_NE(help, nullptr);
-  EXPECT_EQ(help->browser()->source().fileName(), "cache.html");
-  EXPECT_TRUE(help->browser()->toPlainText().contains("Clear internet cache"));
-  help->close();
-  testkit::expectEscapeCloses(window.get());
 }
 
 }  // namespace
