@@ -9,7 +9,7 @@ packages=(
   libzip-dev zlib1g-dev libglib2.0-dev
   libgtest-dev libgmock-dev
   xvfb xauth imagemagick fonts-dejavu-core fonts-liberation
-  zip unzip python3 time bc btrfs-progs
+  zip unzip python3 time bc btrfs-progs poppler-utils
 )
 
 missing=()

@@ -152,19 +152,34 @@ TEST(ClusterOverhang, SlackIsTheUnusedTailOfTheLastClusterForEachSize) {
   EXPECT_EQ(wasteFor(even, 2048), nullptr);
 }
 
-TEST(ClusterOverhang, TheClusterSizeFollowsTheCapacityAndSmallDrivesAnswerForThemselves) {
+TEST(ClusterOverhang, AFatDrivesClusterSizeFollowsItsCapacityAndOtherDrivesAnswerForThemselves) {
   testkit::FakeDriveTable drives;
-  drives.add(QStringLiteral("/big"), platform::DriveKind::Fixed, {}, 0, 34359738368.0);
-  drives.add(QStringLiteral("/mid"), platform::DriveKind::Fixed, {}, 0, 3000000000.0);
-  drives.add(QStringLiteral("/small"), platform::DriveKind::Fixed, {}, 0, 2147483648.0, 2048);
+  const struct {
+    const char* mountPoint;
+    const char* fsType;
+    double capacity;
+    qint64 blockSize;
+    qint64 clusterSize;
+  } cases[] = {
+      {"/big", "vfat", 34359738368.0, 512, 32768},  // exactly 32 GB
+      {"/large", "vfat", 17179869185.0, 512, 16384},
+      {"/medium", "vfat", 17179869184.0, 512, 8192},
+      {"/mid", "vfat", 3000000000.0, 512, 4096},    // the file system is not asked
+      {"/small", "vfat", 2147483648.0, 2048, 2048},  // 2 GB: the file system is asked
+      {"/ext", "ext4", 500e9, 4096, 4096},
+      {"/btrfs", "btrfs", 1e12, 16384, 16384},
+  };
+  for (const auto& c : cases) {
+    const QString mountPoint = QString::fromLatin1(c.mountPoint);
+    drives.add(mountPoint, platform::DriveKind::Fixed, {}, 0, c.capacity, c.blockSize);
+    drives.setFileSystem(mountPoint, QString::fromLatin1(c.fsType));
+  }
+  for (const auto& c : cases)
+    EXPECT_EQ(computeClusterSize(QString::fromLatin1(c.mountPoint) + QStringLiteral("/folder")), c.clusterSize)
+        << c.mountPoint;
   drives.add(QStringLiteral("/gone"), platform::DriveKind::Removable, {}, 0, 3000000000.0);
   drives.setReady(QStringLiteral("/gone"), false);
-  EXPECT_EQ(computeClusterSize(QStringLiteral("/big/folder")), 32768);
-  EXPECT_EQ(computeClusterSize(QStringLiteral("/mid")), 4096);
-  EXPECT_EQ(computeClusterSize(QStringLiteral("/small")), 2048);
   EXPECT_EQ(computeClusterSize(QStringLiteral("/gone")), 0);
-  EXPECT_EQ(clusterSizeByCapacity(17179869184.0), 8192);
-  EXPECT_EQ(clusterSizeByCapacity(17179869185.0), 16384);
 }
 
 }  // namespace

@@ -20,6 +20,12 @@ void FakeDriveTable::setReady(const QString& mountPoint, bool ready) {
   }
 }
 
+void FakeDriveTable::setFileSystem(const QString& mountPoint, const QString& fsType) {
+  for (platform::DriveInfo& drive : drives_) {
+    if (drive.mountPoint == mountPoint) drive.fsType = fsType;
+  }
+}
+
 const platform::DriveInfo* FakeDriveTable::holding(const QString& path) const {
   const platform::DriveInfo* best = nullptr;
   for (const platform::DriveInfo& d : drives_) {

@@ -18,6 +18,7 @@ class FakeDriveTable final : public platform::DriveTable {
   void add(const QString& mountPoint, platform::DriveKind kind, const QString& label = {},
            double freeBytes = 1e9, double totalBytes = 4e9, qint64 blockSize = 4096);
   void setReady(const QString& mountPoint, bool ready);
+  void setFileSystem(const QString& mountPoint, const QString& fsType);
 
   QList<platform::DriveInfo> drives() const override { return drives_; }
   bool ready(const QString& path) const override;

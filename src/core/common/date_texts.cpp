@@ -98,6 +98,12 @@ QString relativeDateBetween(const QDateTime& reference, const QDateTime& date) {
 
 QString relativeDateText(const QDateTime& date) { return relativeDateBetween(QDateTime::currentDateTime(), date); }
 
-qint64 dayNumber(const QDate& date) { return QDate(1899, 12, 30).daysTo(date); }
+namespace {
+const QDate kDayNumberEpoch(1899, 12, 30);
+}  // namespace
+
+qint64 dayNumber(const QDate& date) { return kDayNumberEpoch.daysTo(date); }
+
+QDate dateOfDayNumber(qint64 number) { return kDayNumberEpoch.addDays(number); }
 
 }  // namespace tessaly

@@ -30,5 +30,6 @@ QString relativeDateText(const QDateTime& date);
 
 // Whole days since 30 December 1899, the day numbers stored with the removal totals.
 qint64 dayNumber(const QDate& date);
+QDate dateOfDayNumber(qint64 number);
 
 }  // namespace tessaly

@@ -23,10 +23,19 @@ qint64 clusterSizeByCapacity(double totalBytes) {
   return 0;
 }
 
+bool isFatFileSystem(const QString& fsType) {
+  static const QStringList kFatTypes{QStringLiteral("vfat"), QStringLiteral("msdos"), QStringLiteral("fat"),
+                                     QStringLiteral("umsdos")};
+  return kFatTypes.contains(fsType);
+}
+
 qint64 computeClusterSize(const QString& entry) {
   if (!pathDriveReady(entry)) return 0;
-  const qint64 byCapacity = clusterSizeByCapacity(getDiskSpace(entry).totalBytes);
-  return byCapacity ? byCapacity : platform::driveTable().blockSize(entry);
+  if (isFatFileSystem(platform::driveHolding(entry).fsType)) {
+    const qint64 byCapacity = clusterSizeByCapacity(getDiskSpace(entry).totalBytes);
+    if (byCapacity) return byCapacity;
+  }
+  return platform::driveTable().blockSize(entry);
 }
 
 void addSlack(StatisticsRecord& record, qint64 size) {

@@ -10,9 +10,11 @@ namespace tessaly {
 // The five cluster sizes of the Overhang page, smallest first.
 inline constexpr std::array<qint64, 5> kClusterSizes{4096, 8192, 16384, 32768, 65536};
 
-// The cluster size of the drive holding the entry, from its capacity as FAT32 would
-// choose it; small drives answer for themselves. 0 when the drive is not ready.
+// The cluster size of the drive holding the entry. A FAT drive's is the one FAT32 chooses for
+// its capacity (small FAT drives answer for themselves); every other file system gives its
+// own allocation unit. 0 when the drive is not ready.
 qint64 computeClusterSize(const QString& entry);
+bool isFatFileSystem(const QString& fsType);
 // The cluster size for a capacity, or 0 where the drive must be asked.
 qint64 clusterSizeByCapacity(double totalBytes);
 

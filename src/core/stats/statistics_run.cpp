@@ -51,7 +51,7 @@ QString StatisticsRun::startMessage() const {
                         "Abort or pressing ESC.");
 }
 
-void StatisticsRun::run(WalkPacer* pacer, const std::function<void()>& afterEachDrive) {
+void StatisticsRun::run(WalkPacer* pacer, const DriveHooks& hooks) {
   scanAborted_ = false;
   driveListText_.clear();
   record_.clearVariables();
@@ -70,8 +70,9 @@ void StatisticsRun::run(WalkPacer* pacer, const std::function<void()>& afterEach
     driveListText_ += entry.text + u' ';
     if (!rootDriveReady(entry.path)) continue;
     clusterSize_ = computeClusterSize(entry.path);
+    if (hooks.starting) hooks.starting();
     walk.walkRoots({entry});
-    if (afterEachDrive) afterEachDrive();
+    if (hooks.finished) hooks.finished();
   }
   walk_ = nullptr;
 }

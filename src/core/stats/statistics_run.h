@@ -48,12 +48,18 @@ class StatisticsRun {
   // The information shown before the walk starts.
   QString startMessage() const;
 
-  // Clears the record and walks every entry in order until aborted. afterEachDrive runs
-  // when an entry's walk has ended (the window refreshes its pages there).
-  void run(WalkPacer* pacer = nullptr, const std::function<void()>& afterEachDrive = {});
+  // What the window does around each ready entry's walk.
+  struct DriveHooks {
+    std::function<void()> starting;  // the cluster size is known, the walk is about to begin
+    std::function<void()> finished;  // the walk has ended (the window refreshes its pages)
+  };
+
+  // Clears the record and walks every entry in order until aborted.
+  void run(WalkPacer* pacer = nullptr, const DriveHooks& hooks = {});
   void abort();
 
   const StatisticsRecord& record() const { return record_; }
+  const TypeFilter& filter() const { return filter_; }
   bool overhangEnabled() const { return pickList1_.size() == 1; }
   qint64 clusterSize() const { return clusterSize_; }
   const QString& currentDrive() const { return currentDrive_; }

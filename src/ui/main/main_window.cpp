@@ -17,6 +17,7 @@
 #include "ui/common/help_topic.h"
 #include "ui/main/main_decor.h"
 #include "ui/main/maker_details.h"
+#include "ui/stats/statistics_window.h"
 
 namespace tessaly {
 namespace {
@@ -137,6 +138,8 @@ QPushButton* TfrmMain::addSmallButton(const char* name, const QString& caption, 
 void TfrmMain::FormCreate() {
   setShortDateFormat(fix2000(shortDateFormat()));
   setHelpTopic(this, kContentsPage);
+  // Made once, beside the main window, so it keeps its results between openings.
+  statisticsWindow(this);
 }
 
 void TfrmMain::showEvent(QShowEvent* event) {

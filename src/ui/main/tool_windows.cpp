@@ -5,6 +5,7 @@
 #include "ui/clean/cache_window.h"
 #include "ui/main/app_state.h"
 #include "ui/safeharbor/no_delete_window.h"
+#include "ui/stats/statistics_window.h"
 
 namespace tessaly {
 namespace {
@@ -27,6 +28,11 @@ ToolOutcome openCache(QWidget* owner) {
   return {};
 }
 
+ToolOutcome openStatistics(QWidget* owner) {
+  statisticsWindow(owner).showStatistics();
+  return {};
+}
+
 ToolOutcome openSafeHarbor(QWidget* owner) {
   const std::unique_ptr<TfrmNoDelete> window = makeToolWindow<TfrmNoDelete>(owner, true);
   window->exec();
@@ -42,7 +48,8 @@ std::vector<ToolEntry> toolWindows() {
       tool("btFiles", "Files &accessed", "Locate old and recent files", glyphs::filesAccessed, true),
       tool("btDirHogs", "Folder &hogs", "Locate folders taking the most space", glyphs::folderHogs, true),
       tool("btClean", "&Quick clean", "Quickly clean up temporary files", glyphs::quickClean, true),
-      tool("btStatistic", "&Statistics", "Compute disk statistics", glyphs::statistics, false),
+      tool("btStatistic", "&Statistics", "Compute disk statistics", glyphs::statistics, false, std::nullopt,
+           openStatistics),
       tool("btBrowse", "&Browse", "Browse through disks/folders", glyphs::browse, true),
       tool("btClearCache", "&Clear internet files", "Clean up web browser cache folders",
            glyphs::clearInternetFiles, true, std::nullopt, openCache),
