@@ -66,3 +66,41 @@ TEST(ExtractStrings, ReportsASourceThatCannotBeOpened) {
   EXPECT_EQ(dialogs.texts(MessageStyle::Error), QStringList{QStringLiteral("Could not open file ") + missing});
   EXPECT_FALSE(QFile::exists(tree.path(QStringLiteral("out.txt"))));
 }
+
+TEST(ExtractStrings, SlicesOfAnySizeWriteWhatTheWholeRunWritesAndCountTheirProgress) {
+  testkit::TempTree tree;
+  QByteArray data;
+  for (int i = 0; i < 500; ++i) data += "string number " + QByteArray::number(i) + '\0';
+  const QString source = tree.file(QStringLiteral("source.bin"), data);
+  const QString whole = tree.path(QStringLiteral("whole.txt"));
+  ASSERT_TRUE(extractStrings(source, whole, 5, 100));
+  QFile wholeFile(whole);
+  ASSERT_TRUE(wholeFile.open(QIODevice::ReadOnly));
+  const QByteArray expected = wholeFile.readAll();
+  EXPECT_TRUE(expected.startsWith("string number 0\nstring number 1\n"));
+
+  for (const qint64 budget : {qint64(1), qint64(2048), qint64(5000)}) {
+    StringsExtraction extraction;
+    const QString sliced = tree.path(QStringLiteral("sliced.txt"));
+    ASSERT_TRUE(extraction.start(source, sliced, 5, 100));
+    EXPECT_EQ(extraction.percentDone(), 0);
+    int steps = 0;
+    while (!extraction.step(budget)) {
+      ++steps;
+      EXPECT_LT(extraction.percentDone(), 100);
+    }
+    EXPECT_EQ(extraction.percentDone(), 100);
+    EXPECT_GT(steps, 0) << budget;
+    QFile slicedFile(sliced);
+    ASSERT_TRUE(slicedFile.open(QIODevice::ReadOnly));
+    EXPECT_EQ(slicedFile.readAll(), expected) << budget;
+  }
+}
+
+TEST(ExtractStrings, AnOutputThatCannotBeWrittenIsReportedNotPassedOffAsEmpty) {
+  testkit::TempTree tree;
+  testkit::ScriptedDialogs dialogs;
+  const QString source = tree.file(QStringLiteral("source.bin"), QByteArray("readable text here") + '\0');
+  EXPECT_FALSE(extractStrings(source, QStringLiteral("/dev/full"), 5, 100));
+  EXPECT_EQ(dialogs.texts(MessageStyle::Error), QStringList{QStringLiteral("Could not write file /dev/full")});
+}

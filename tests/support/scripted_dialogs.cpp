@@ -61,20 +61,40 @@ bool ScriptedDialogs::askText(const QString& caption, const QString&, bool, QStr
   return !text->isEmpty();
 }
 
-bool ScriptedDialogs::setUpPrinter(QPrinter&) {
-  shown_.append({MessageStyle::Question, QStringLiteral("Print"), QString()});
+std::optional<PrintRange> ScriptedDialogs::nextPrinterAnswer(const QString& caption, const QString& text) {
+  shown_.append({MessageStyle::Question, caption, text});
   if (printerAnswers_.empty()) {
     ADD_FAILURE() << "unscripted print dialog";
-    return false;
+    return std::nullopt;
   }
-  const bool accepted = printerAnswers_.front();
+  const PrinterAnswer answer = printerAnswers_.front();
   printerAnswers_.pop_front();
-  return accepted;
+  if (!answer.accepted) return std::nullopt;
+  return answer.range;
 }
 
-bool ScriptedDialogs::chooseFont(QFont&) {
-  shown_.append({MessageStyle::Question, QStringLiteral("Font"), QString()});
-  return false;
+bool ScriptedDialogs::setUpPrinter(QPrinter&) {
+  return nextPrinterAnswer(QStringLiteral("Print"), QString()).has_value();
 }
+
+std::optional<PrintRange> ScriptedDialogs::setUpPrinterWithSelection(QPrinter&) {
+  return nextPrinterAnswer(QStringLiteral("Print"), QStringLiteral("Selection offered"));
+}
+
+bool ScriptedDialogs::setUpPage(QPrinter&) {
+  return nextPrinterAnswer(QStringLiteral("Page setup"), QString()).has_value();
+}
+
+bool ScriptedDialogs::nextFont(const QString& text, QFont& font) {
+  shown_.append({MessageStyle::Question, QStringLiteral("Font"), text});
+  if (fonts_.empty()) return false;
+  font = fonts_.front();
+  fonts_.pop_front();
+  return true;
+}
+
+bool ScriptedDialogs::chooseFont(QFont& font) { return nextFont(QString(), font); }
+
+bool ScriptedDialogs::chooseFixedPitchFont(QFont& font) { return nextFont(QStringLiteral("Fixed pitch"), font); }
 
 }  // namespace tessaly::testkit

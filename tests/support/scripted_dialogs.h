@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QFont>
 #include <QHash>
 #include <QList>
 #include <QString>
@@ -29,7 +30,12 @@ class ScriptedDialogs final : public Dialogs {
   void answer(Answer next) { answers_.push_back(next); }
   // Results for the folder, file and text dialogs, in order; an empty text is "cancelled".
   void chooseText(const QString& next) { texts_.push_back(next); }
-  void printerAccepted(bool accepted) { printerAnswers_.push_back(accepted); }
+  // The answer of the next print or printer setup dialog, and the range the user chose in it.
+  void printerAccepted(bool accepted, PrintRange range = PrintRange::All) {
+    printerAnswers_.push_back({accepted, range});
+  }
+  // The font the next font dialog chooses; without one, every font dialog is cancelled.
+  void fontChosen(const QFont& font) { fonts_.push_back(font); }
   // The user's next step once a message box with this text is closed (pressing a button that
   // the box's owner left live), run each time such a box is shown.
   void afterMessage(const QString& text, std::function<void()> step) { steps_.insert(text, std::move(step)); }
@@ -49,14 +55,26 @@ class ScriptedDialogs final : public Dialogs {
   bool askText(const QString& caption, const QString& label, bool hidden, QString* text) override;
   bool setUpPrinter(QPrinter& printer) override;
   bool chooseFont(QFont& font) override;
+  // Recorded as "Print" with the text "Selection offered".
+  std::optional<PrintRange> setUpPrinterWithSelection(QPrinter& printer) override;
+  bool setUpPage(QPrinter& printer) override;
+  // Recorded as "Font" with the text "Fixed pitch".
+  bool chooseFixedPitchFont(QFont& font) override;
 
  private:
+  struct PrinterAnswer {
+    bool accepted;
+    PrintRange range;
+  };
+  std::optional<PrintRange> nextPrinterAnswer(const QString& caption, const QString& text);
+  bool nextFont(const QString& text, QFont& font);
   QString nextText(const QString& what);
   void record(Shown shown);
   QList<Shown> shown_;
   std::deque<Answer> answers_;
   std::deque<QString> texts_;
-  std::deque<bool> printerAnswers_;
+  std::deque<PrinterAnswer> printerAnswers_;
+  std::deque<QFont> fonts_;
   QHash<QString, std::function<void()>> steps_;
 };
 

@@ -15,6 +15,7 @@
 #include "core/common/settings_store.h"
 #include "core/safeharbor/protection_check.h"
 #include "deletion/fake_protection_check.h"
+#include "inspect/pe_image_builder.h"
 #include "support/fake_host.h"
 #include "support/scripted_dialogs.h"
 #include "support/temp_tree.h"
@@ -27,6 +28,10 @@
 #include "ui/common/help_window.h"
 #include "ui/common/standby_window.h"
 #include "ui/deletion/really_delete_window.h"
+#include "ui/inspect/details_window.h"
+#include "ui/inspect/file_viewer.h"
+#include "ui/inspect/find_dialog.h"
+#include "ui/inspect/view_window.h"
 #include "ui/lists/pattern_list_view.h"
 #include "ui/lists/pattern_list_window.h"
 #include "ui/lists/stat_list_window.h"
@@ -92,6 +97,27 @@ class ExistingWindows : public ::testing::Test {
     services.defaultZipPath = &zipPath;
     return std::make_unique<TfrmReallyDelete>(DeletionRequest{{kept, keptToo, gone}, 1234, QStringLiteral("TempClean")},
                                               services);
+  }
+
+  // The file details of a small Windows program whose desktop will not open it.
+  std::unique_ptr<QWidget> detailsWindow() {
+    PeRequest request;
+    request.strings = {{"CompanyName", "Quornel Corporation"}};
+    auto details = std::make_unique<TfrmDetails>(tree.file("tool.exe", buildPe(request).bytes), nullptr);
+    details->openUrl = [](const QUrl&) { return false; };
+    return details;
+  }
+
+  // What a user of the viewer can be told: a text not found, a go-to and a tab size refused.
+  static void useViewer(QWidget& window, ScriptedDialogs& dialogs, const std::function<void()>&) {
+    auto& view = as<TfrmView>(window);
+    findSettings().text = QStringLiteral("no such text");
+    view.FindNext1->trigger();
+    findSettings() = {};
+    dialogs.chooseText(QString());
+    view.GotoLine1->trigger();
+    dialogs.chooseText(QString());
+    view.TabSize1->trigger();
   }
 
   std::vector<WindowCase> windows() {
@@ -198,6 +224,19 @@ class ExistingWindows : public ::testing::Test {
            deletion.btToAgainst->click();
            deletion.btDelete->click();
          }},
+        {"file details", [this] { return detailsWindow(); }, QStringLiteral("file-details.html"), true,
+         [](QWidget& window, ScriptedDialogs& dialogs, auto&) {
+           auto& details = as<TfrmDetails>(window);
+           details.btLaunch->click();
+           dialogs.printerAccepted(false);
+           details.btPrint->click();
+         }},
+        {"file viewer", [this] { return std::make_unique<TfrmView>(tree.file("notes.txt", "one\ntwo\n"), nullptr); },
+         QStringLiteral("file-viewer.html"), true, useViewer},
+        {"strings", [this] { return std::make_unique<TfrmView>(tree.file("strings.txt", "Hello strings\n"), nullptr,
+                                                               ViewerRole::Strings); },
+         QStringLiteral("file-viewer.html"), true, useViewer},
+        {"find", [] { return std::make_unique<TFindDlg>(nullptr); }, QStringLiteral("file-viewer.html")},
     };
   }
 

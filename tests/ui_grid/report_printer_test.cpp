@@ -8,7 +8,7 @@
 #include "core/grid/text_report.h"
 #include "support/scripted_dialogs.h"
 #include "support/temp_tree.h"
-#include "ui/grid/report_printer.h"
+#include "ui/common/report_printer.h"
 
 namespace tessaly {
 namespace {

@@ -11,6 +11,7 @@
 #include <cstdio>
 #include <memory>
 
+#include "app/shots/desktop_drives.h"
 #include "app/shots/shot_scenario.h"
 #include "core/common/date_texts.h"
 #include "core/common/dialogs.h"
@@ -81,6 +82,8 @@ int main(int argc, char** argv) {
   tessaly::RefusingDialogs dialogs;
   tessaly::setDialogs(&dialogs);
   tessaly::setShortDateFormat(tessaly::fix2000(tessaly::shortDateFormat()));
+  const tessaly::shots::DesktopDrives drives(tessaly::platform::driveTable());
+  tessaly::platform::setDriveTable(&drives);
 
   QCommandLineParser parser;
   parser.setApplicationDescription(QStringLiteral("Pictures one window of Tessaly 99."));

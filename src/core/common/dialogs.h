@@ -2,6 +2,7 @@
 
 #include <QString>
 #include <QStringList>
+#include <optional>
 
 class QPrinter;
 class QFont;
@@ -13,6 +14,9 @@ enum class MessageStyle { Error, Warning, Information, Question };
 enum class Answer { Ok, Cancel, Yes, No };
 
 enum class AnswerSet { OkCancel, YesNo, YesNoCancel };
+
+// What the print dialog's range choice asked for.
+enum class PrintRange { All, Selection, Pages };
 
 struct FileDialogRequest {
   QString caption;
@@ -42,6 +46,16 @@ class Dialogs {
   // The print dialog for this printer; false when cancelled.
   virtual bool setUpPrinter(QPrinter& printer) = 0;
   virtual bool chooseFont(QFont& font) = 0;
+  // The print dialog with its "Selection" choice offered as well: nothing when cancelled,
+  // otherwise the range the user chose.
+  virtual std::optional<PrintRange> setUpPrinterWithSelection(QPrinter& printer) {
+    if (!setUpPrinter(printer)) return std::nullopt;
+    return PrintRange::All;
+  }
+  // The printer setup dialog (paper and orientation); false when cancelled.
+  virtual bool setUpPage(QPrinter& printer) { return setUpPrinter(printer); }
+  // A font dialog that lists fixed-pitch fonts only.
+  virtual bool chooseFixedPitchFont(QFont& font) { return chooseFont(font); }
 };
 
 // Shows nothing and refuses every question (Cancel or No, empty texts): the dialogs of a run

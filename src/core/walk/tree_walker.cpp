@@ -1,6 +1,6 @@
 #include "core/walk/tree_walker.h"
 
-#include <QDateTime>
+#include "core/walk/entry_facts.h"
 
 #include "platform/host_path.h"
 
@@ -10,12 +10,6 @@ namespace {
 using platform::EntryStatus;
 using platform::ListedType;
 using platform::OpenFolder;
-
-DosStamp stampOf(qint64 secondsSinceEpoch) {
-  return packDosStamp(QDateTime::fromSecsSinceEpoch(platform::localWallSeconds(secondsSinceEpoch), Qt::UTC));
-}
-
-bool isHiddenName(const char* name) { return name[0] == '.'; }
 
 // A name keeps every byte the file system gave it, so the file can be reached again.
 void decodeName(const char* name, QString* into) { platform::decodePathInto(name, qsizetype(qstrlen(name)), into); }
@@ -144,7 +138,7 @@ void TreeWalker::scanFiles(int depth) {
     }
     EntryStatus status;
     if (!level.folder.entryStatus(listed.name, &status)) continue;
-    const quint8 attributes = attributesOf(listed.name, status);
+    const quint8 attributes = entryAttributes(listed.name, status);
     if (!passesMask(attributes, mask)) continue;
     if (everyName_) decodeName(listed.name, &entry_.name);
     entry_.attributes = attributes;
@@ -202,20 +196,12 @@ bool TreeWalker::isOtherMount(const EntryStatus& status) const {
 
 void TreeWalker::pathTo(int depth) { path_.truncate(levels_[size_t(depth)].pathLength); }
 
-quint8 TreeWalker::attributesOf(const char* name, const EntryStatus& status) const {
-  quint8 attributes = 0;
-  if (!status.ownerWritable) attributes |= ReadOnlyAttribute;
-  if (isHiddenName(name)) attributes |= HiddenAttribute;
-  if (status.kind == EntryStatus::Folder) attributes |= DirectoryAttribute;
-  if (status.kind == EntryStatus::Other) attributes |= SystemAttribute;
-  return attributes;
-}
-
 void TreeWalker::fillEntry(const EntryStatus& status) {
   entry_.size = status.size;
-  entry_.accessStamp = stampOf(status.accessSeconds);
-  entry_.writeStamp = stampOf(status.writeSeconds);
-  entry_.creationStamp = status.hasBirth ? stampOf(status.birthSeconds) : 0;
+  const EntryStamps stamps = entryStamps(status);
+  entry_.accessStamp = stamps.access;
+  entry_.writeStamp = stamps.write;
+  entry_.creationStamp = stamps.creation;
   entry_.device = status.device;
   entry_.inode = status.inode;
 }

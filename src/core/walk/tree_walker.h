@@ -41,7 +41,6 @@ class TreeWalker {
   void giveBackDescriptors(int depth);
   bool isOtherMount(const platform::EntryStatus& status) const;
   void pathTo(int depth);
-  quint8 attributesOf(const char* name, const platform::EntryStatus& status) const;
   void fillEntry(const platform::EntryStatus& status);
 
   const WalkRequest& request_;

@@ -5,6 +5,7 @@
 #include <QFontDialog>
 #include <QInputDialog>
 #include <QMessageBox>
+#include <QPageSetupDialog>
 #include <QPrintDialog>
 #include <QPrinter>
 
@@ -95,6 +96,29 @@ bool QtDialogs::setUpPrinter(QPrinter& printer) {
 bool QtDialogs::chooseFont(QFont& font) {
   bool ok = false;
   const QFont chosen = QFontDialog::getFont(&ok, font, owner());
+  if (ok) font = chosen;
+  return ok;
+}
+
+std::optional<PrintRange> QtDialogs::setUpPrinterWithSelection(QPrinter& printer) {
+  QPrintDialog dialog(&printer, owner());
+  dialog.setOption(QAbstractPrintDialog::PrintSelection, true);
+  if (dialog.exec() != QDialog::Accepted) return std::nullopt;
+  switch (printer.printRange()) {
+    case QPrinter::Selection: return PrintRange::Selection;
+    case QPrinter::AllPages: return PrintRange::All;
+    default: return PrintRange::Pages;
+  }
+}
+
+bool QtDialogs::setUpPage(QPrinter& printer) {
+  QPageSetupDialog dialog(&printer, owner());
+  return dialog.exec() == QDialog::Accepted;
+}
+
+bool QtDialogs::chooseFixedPitchFont(QFont& font) {
+  bool ok = false;
+  const QFont chosen = QFontDialog::getFont(&ok, font, owner(), QString(), QFontDialog::MonospacedFonts);
   if (ok) font = chosen;
   return ok;
 }

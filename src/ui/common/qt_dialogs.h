@@ -19,6 +19,9 @@ class QtDialogs final : public Dialogs {
   bool askText(const QString& caption, const QString& label, bool hidden, QString* text) override;
   bool setUpPrinter(QPrinter& printer) override;
   bool chooseFont(QFont& font) override;
+  std::optional<PrintRange> setUpPrinterWithSelection(QPrinter& printer) override;
+  bool setUpPage(QPrinter& printer) override;
+  bool chooseFixedPitchFont(QFont& font) override;
 };
 
 }  // namespace tessaly

@@ -8,7 +8,7 @@
 
 #include "core/common/dialogs.h"
 #include "core/grid/grid_text.h"
-#include "ui/grid/report_printer.h"
+#include "ui/common/report_printer.h"
 
 namespace tessaly {
 

@@ -1,87 +1,12 @@
 #include "ui/main/tool_glyphs.h"
 
-#include <QIconEngine>
 #include <QPainter>
 #include <QPainterPath>
 
 namespace tessaly {
 namespace {
 
-// Paints the glyph at whatever size the button asks for, so it stays sharp when scaled.
-class GlyphEngine final : public QIconEngine {
- public:
-  explicit GlyphEngine(GlyphPainter painter) : painter_(painter) {}
-
-  void paint(QPainter* painter, const QRect& rect, QIcon::Mode mode, QIcon::State) override {
-    painter->save();
-    painter->setRenderHint(QPainter::Antialiasing);
-    painter->translate(rect.topLeft());
-    painter->scale(rect.width() / 16.0, rect.height() / 16.0);
-    if (mode == QIcon::Disabled) painter->setOpacity(0.4);
-    painter_(*painter);
-    painter->restore();
-  }
-
-  QPixmap pixmap(const QSize& size, QIcon::Mode mode, QIcon::State state) override {
-    return scaledPixmap(size, mode, state, 1.0);
-  }
-
-  QPixmap scaledPixmap(const QSize& size, QIcon::Mode mode, QIcon::State state, qreal scale) override {
-    QPixmap pixmap(size * scale);
-    pixmap.fill(Qt::transparent);
-    {
-      QPainter painter(&pixmap);
-      paint(&painter, QRect(QPoint(0, 0), pixmap.size()), mode, state);
-    }
-    pixmap.setDevicePixelRatio(scale);
-    return pixmap;
-  }
-
-  QIconEngine* clone() const override { return new GlyphEngine(painter_); }
-
- private:
-  GlyphPainter painter_;
-};
-
-const QColor kOutline(40, 40, 40);
-const QColor kPaper(255, 255, 255);
-const QColor kFolderYellow(240, 200, 70);
 const QColor kHogRed(200, 30, 30);
-
-void page(QPainter& p, const QRectF& r, const QColor& lines) {
-  QPainterPath outline;
-  const qreal fold = r.width() * 0.35;
-  outline.moveTo(r.topLeft());
-  outline.lineTo(r.right() - fold, r.top());
-  outline.lineTo(r.right(), r.top() + fold);
-  outline.lineTo(r.bottomRight());
-  outline.lineTo(r.bottomLeft());
-  outline.closeSubpath();
-  p.setPen(QPen(kOutline, 0.8));
-  p.setBrush(kPaper);
-  p.drawPath(outline);
-  p.drawLine(QPointF(r.right() - fold, r.top()), QPointF(r.right() - fold, r.top() + fold));
-  p.drawLine(QPointF(r.right() - fold, r.top() + fold), QPointF(r.right(), r.top() + fold));
-  p.setPen(QPen(lines, 0.9));
-  for (qreal y = r.top() + fold + 1.5; y < r.bottom() - 1; y += 2)
-    p.drawLine(QPointF(r.left() + 1.5, y), QPointF(r.right() - 1.5, y));
-}
-
-void folder(QPainter& p, const QRectF& r) {
-  QPainterPath shape;
-  shape.moveTo(r.left(), r.top() + 2);
-  shape.lineTo(r.left() + r.width() * 0.4, r.top() + 2);
-  shape.lineTo(r.left() + r.width() * 0.5, r.top());
-  shape.lineTo(r.right(), r.top());
-  shape.lineTo(r.bottomRight());
-  shape.lineTo(r.bottomLeft());
-  shape.closeSubpath();
-  p.setPen(QPen(kOutline, 0.8));
-  p.setBrush(kFolderYellow);
-  p.drawPath(shape);
-  p.setBrush(kFolderYellow.lighter(120));
-  p.drawRect(QRectF(r.left(), r.top() + 3.5, r.width(), r.height() - 3.5));
-}
 
 void upArrow(QPainter& p, const QPointF& tip, qreal size) {
   QPolygonF arrow;
@@ -95,25 +20,23 @@ void upArrow(QPainter& p, const QPointF& tip, qreal size) {
 
 }  // namespace
 
-QIcon glyphIcon(GlyphPainter painter) { return QIcon(new GlyphEngine(painter)); }
-
 namespace glyphs {
 
 void duplicateFiles(QPainter& p) {
-  page(p, QRectF(1.5, 0.5, 9, 11), QColor(120, 120, 120));
-  page(p, QRectF(5.5, 4.5, 9, 11), QColor(40, 90, 200));
+  drawPage(p, QRectF(1.5, 0.5, 9, 11), QColor(120, 120, 120));
+  drawPage(p, QRectF(5.5, 4.5, 9, 11), QColor(40, 90, 200));
 }
 
 void fileHogs(QPainter& p) {
-  page(p, QRectF(1.5, 0.5, 10, 15), QColor(120, 120, 120));
+  drawPage(p, QRectF(1.5, 0.5, 10, 15), QColor(120, 120, 120));
   upArrow(p, QPointF(12, 4), 8);
 }
 
 void filesAccessed(QPainter& p) {
-  p.setPen(QPen(kOutline, 1.0));
+  p.setPen(QPen(kGlyphOutline, 1.0));
   p.setBrush(QColor(250, 250, 235));
   p.drawEllipse(QPointF(8, 8), 7, 7);
-  p.setPen(QPen(kOutline, 0.6));
+  p.setPen(QPen(kGlyphOutline, 0.6));
   for (int hour = 0; hour < 12; ++hour) {
     p.save();
     p.translate(8, 8);
@@ -127,7 +50,7 @@ void filesAccessed(QPainter& p) {
 }
 
 void folderHogs(QPainter& p) {
-  folder(p, QRectF(0.5, 4.5, 12, 10));
+  drawFolder(p, QRectF(0.5, 4.5, 12, 10));
   upArrow(p, QPointF(12.5, 0.5), 7);
 }
 
@@ -146,7 +69,7 @@ void quickClean(QPainter& p) {
 
 void statistics(QPainter& p) {
   const QRectF pie(1, 1, 14, 14);
-  p.setPen(QPen(kOutline, 0.7));
+  p.setPen(QPen(kGlyphOutline, 0.7));
   p.setBrush(QColor(40, 100, 210));
   p.drawPie(pie, 90 * 16, 160 * 16);
   p.setBrush(QColor(230, 60, 50));
@@ -156,10 +79,10 @@ void statistics(QPainter& p) {
 }
 
 void browse(QPainter& p) {
-  folder(p, QRectF(0.5, 1.5, 11, 9));
+  drawFolder(p, QRectF(0.5, 1.5, 11, 9));
   p.setPen(QPen(QColor(90, 60, 30), 2.2, Qt::SolidLine, Qt::RoundCap));
   p.drawLine(QPointF(12, 12), QPointF(15, 15));
-  p.setPen(QPen(kOutline, 1.1));
+  p.setPen(QPen(kGlyphOutline, 1.1));
   p.setBrush(QColor(200, 230, 255, 210));
   p.drawEllipse(QPointF(9.5, 9.5), 3.5, 3.5);
 }
@@ -179,7 +102,7 @@ void clearInternetFiles(QPainter& p) {
 }
 
 void unzipArchive(QPainter& p) {
-  p.setPen(QPen(kOutline, 0.8));
+  p.setPen(QPen(kGlyphOutline, 0.8));
   p.setBrush(QColor(150, 110, 200));
   p.drawRoundedRect(QRectF(2.5, 0.5, 11, 15), 1.5, 1.5);
   p.setPen(Qt::NoPen);
@@ -187,7 +110,7 @@ void unzipArchive(QPainter& p) {
   for (int tooth = 0; tooth < 5; ++tooth) {
     p.drawRect(QRectF(tooth % 2 ? 8 : 6.5, 1 + tooth * 1.6, 1.5, 1.2));
   }
-  p.setPen(QPen(kOutline, 0.6));
+  p.setPen(QPen(kGlyphOutline, 0.6));
   p.setBrush(QColor(250, 220, 90));
   p.drawRect(QRectF(6, 9, 4, 4.5));
 }

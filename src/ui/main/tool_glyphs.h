@@ -1,15 +1,8 @@
 #pragma once
 
-#include <QIcon>
-
-class QPainter;
+#include "ui/common/glyph_icon.h"
 
 namespace tessaly {
-
-// Draws one button glyph in a 16 x 16 space; the icon scales it to any size and pixel ratio.
-using GlyphPainter = void (*)(QPainter& painter);
-
-QIcon glyphIcon(GlyphPainter painter);
 
 namespace glyphs {
 void duplicateFiles(QPainter& p);

@@ -1,4 +1,4 @@
-#include "ui/grid/report_printer.h"
+#include "ui/common/report_printer.h"
 
 #include <QCursor>
 #include <QDateTime>
@@ -21,35 +21,42 @@ void reportFailure() { showError(QStringLiteral("Error printing report ... quitt
 // Writes the heading, then each body line, through the text device onto the printer's pages.
 void writeReport(QPrinter& printer, const QFont& font, const QStringList& heading, const QStringList& body,
                  const QString& indent) {
-  QPainter painter;
-  if (!painter.begin(&printer)) {
-    reportFailure();
-    return;
-  }
-  painter.setFont(font);
-  TextDeviceLayout layout(textDeviceMetrics(printer, font));
-  const int ascent = QFontMetrics(font, &printer).ascent();
-  int page = 0;
-  // Rows already drawn stay in the document when a page cannot be started.
-  const auto write = [&](const QString& line) {
-    for (const PlacedText& piece : layout.placeLine(line)) {
-      for (; page < piece.page; ++page) {
-        if (!printer.newPage()) return false;
-      }
-      painter.drawText(piece.x, piece.y + ascent, piece.text);
-    }
-    return true;
-  };
-
-  bool written = true;
-  for (const QString& line : heading) written = written && write(line);
+  TextDeviceWriter writer(printer, font);
+  for (const QString& line : heading) writer.write(line);
   WaitCursor waiting;
-  for (qsizetype i = 0; written && i < body.size(); ++i) written = write(indent + body[i]);
-  if (!painter.end()) written = false;
-  if (!written) reportFailure();
+  // Rows already drawn stay in the document when a page cannot be started.
+  for (qsizetype i = 0; writer.ok() && i < body.size(); ++i) writer.write(indent + body[i]);
+  if (!writer.finish()) reportFailure();
 }
 
 }  // namespace
+
+TextDeviceWriter::TextDeviceWriter(QPrinter& printer, const QFont& font)
+    : printer_(printer), painter_(std::make_unique<QPainter>()), layout_(textDeviceMetrics(printer, font)) {
+  ok_ = painter_->begin(&printer);
+  painter_->setFont(font);
+  ascent_ = QFontMetrics(font, &printer).ascent();
+}
+
+TextDeviceWriter::~TextDeviceWriter() { finish(); }
+
+bool TextDeviceWriter::write(const QString& line) {
+  if (!ok_ || finished_) return false;
+  for (const PlacedText& piece : layout_.placeLine(line)) {
+    for (; page_ < piece.page; ++page_) {
+      if (!printer_.newPage()) return ok_ = false;
+    }
+    painter_->drawText(piece.x, piece.y + ascent_, piece.text);
+  }
+  return true;
+}
+
+bool TextDeviceWriter::finish() {
+  if (finished_) return ok_;
+  finished_ = true;
+  if (painter_->isActive() && !painter_->end()) ok_ = false;
+  return ok_;
+}
 
 QFont reportFont(const QString& requestedFamily) {
   QFont font(requestedFamily);

@@ -3,10 +3,12 @@
 #include <QFont>
 #include <QString>
 #include <QStringList>
+#include <memory>
 
 #include "core/grid/result_table.h"
 #include "core/grid/text_device_layout.h"
 
+class QPainter;
 class QPrinter;
 class QPaintDevice;
 
@@ -18,6 +20,31 @@ namespace tessaly {
 void printGrid(QPrinter& printer, const ResultTable& grid, const QString& title);
 // Each text line indented by three blanks; tabs in the lines go to the device's tab stops.
 void printLines(QPrinter& printer, const QStringList& lines, const QString& title);
+
+// Writes lines of text through the text device onto a printer's pages, one line at a time,
+// so a long document is never held whole. The first failure ends the writing.
+class TextDeviceWriter {
+ public:
+  TextDeviceWriter(QPrinter& printer, const QFont& font);
+  ~TextDeviceWriter();
+  TextDeviceWriter(const TextDeviceWriter&) = delete;
+  TextDeviceWriter& operator=(const TextDeviceWriter&) = delete;
+
+  // False once the printer could not be opened, a page could not be started, or the
+  // document could not be ended.
+  bool write(const QString& line);
+  bool finish();
+  bool ok() const { return ok_; }
+
+ private:
+  QPrinter& printer_;
+  std::unique_ptr<QPainter> painter_;
+  TextDeviceLayout layout_;
+  int ascent_ = 0;
+  int page_ = 0;
+  bool ok_ = true;
+  bool finished_ = false;
+};
 
 // 8 points of the requested family, falling back to a monospaced family that this host has.
 QFont reportFont(const QString& requestedFamily);
