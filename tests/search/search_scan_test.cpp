@@ -23,9 +23,9 @@ SearchSettings hogsBetween(qint64 lower, qint64 upper) {
   return settings;
 }
 
-QStringList pathColumn(const ResultTable& table, int column) {
+QStringList pathColumn(const GridTable& table, int column) {
   QStringList cells;
-  for (const ResultRow& row : table.rows) cells.append(row.cells[column]);
+  for (qsizetype row = 0; row < table.rowCount(); ++row) cells.append(table.cellText(row, column));
   return cells;
 }
 

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <QApplication>
 #include <QDialog>
 #include <QFileInfo>
 #include <QStackedWidget>
@@ -17,11 +18,19 @@ namespace {
 
 using WindowKeys = testkit::ExistingWindows;
 
-// Shown and active, as after a user's click on it.
+// Shown and active, as after a user's click on it. A window's start-up may show and hide
+// windows of its own (the deletion window's stand-by window), whose activation can arrive
+// late: the window is activated again until it stays active.
 void showActive(QWidget* window) {
+  constexpr int kActivationTries = 5;
   window->show();
-  window->activateWindow();
-  ASSERT_TRUE(QTest::qWaitForWindowActive(window));
+  for (int attempt = 0; attempt < kActivationTries; ++attempt) {
+    window->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(window));
+    QCoreApplication::processEvents();
+    if (QApplication::activeWindow() == window) return;
+  }
+  FAIL() << "The window never stayed active";
 }
 
 // Runs the check on each page of the window's tabs and wizard steps in turn, so the controls

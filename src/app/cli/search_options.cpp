@@ -4,6 +4,8 @@
 
 #include "app/cli/cli_command.h"
 #include "core/common/date_texts.h"
+#include "core/grid/grid_text.h"
+#include "core/grid/stamp_texts.h"
 
 namespace tessaly::cli {
 namespace {
@@ -116,22 +118,17 @@ std::optional<QList<WalkRoot>> folderRoots(const QStringList& paths) {
   return roots;
 }
 
-void printGrid(const ResultTable& table, bool withShade) {
+void printGrid(const GridTable& table, bool withShade) {
   // Written in pieces: a million rows need neither a million line strings nor one huge text.
   constexpr qsizetype kPiece = 1 << 20;
   QString text;
   text.reserve(kPiece + 4096);
-  const auto appendCells = [&text](const QStringList& cells) {
-    for (qsizetype i = 0; i < cells.size(); ++i) {
-      if (i > 0) text += u'\t';
-      text += cells[i];
-    }
-  };
-  appendCells(table.headings);
+  text += table.headings.join(u'\t');
   text += u'\n';
-  for (const ResultRow& row : table.rows) {
-    appendCells(row.cells);
-    if (withShade) text += row.shaded ? QStringLiteral("\tshaded") : QStringLiteral("\tplain");
+  StampTexts repeated;
+  for (qsizetype row = 0; row < table.rowCount(); ++row) {
+    text += rowAsTabLine(table, row, repeated);
+    if (withShade) text += table.shaded(row) ? QStringLiteral("\tshaded") : QStringLiteral("\tplain");
     text += u'\n';
     if (text.size() >= kPiece) {
       printOut(text);

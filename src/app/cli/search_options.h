@@ -27,7 +27,7 @@ std::optional<QList<WalkRoot>> folderRoots(const QStringList& paths);
 
 // Prints the grid as "Entire grid separated by tabs" does, heading row first, each line ended
 // by "\n"; withShade adds each data row's parity ("shaded" or "plain") as a last column.
-void printGrid(const ResultTable& table, bool withShade);
+void printGrid(const GridTable& table, bool withShade);
 
 // The duplicates and file-hogs subcommands: parse, search, print; the exit code.
 int runSearchCommand(const QCommandLineParser& parser, bool findDups, const QString& usage);

@@ -2,10 +2,13 @@
 
 #include <QSaveFile>
 
+#include "core/grid/stamp_texts.h"
+#include "platform/host_path.h"
+
 namespace tessaly {
 namespace {
 
-QString cellHtml(const ResultTable& table, int column, const QString& text, bool heading,
+QString cellHtml(const GridTable& table, int column, const QString& text, bool heading,
                  const std::optional<quint32>& colour) {
   QString html = QStringLiteral("<td nowrap");
   switch (table.alignmentOf(column)) {
@@ -27,18 +30,29 @@ QString cellHtml(const ResultTable& table, int column, const QString& text, bool
 
 }  // namespace
 
-QStringList gridAsTabLines(const ResultTable& table) {
+QString rowAsTabLine(const GridTable& table, qsizetype row, StampTexts& repeated) {
+  QString line;
+  for (int c = 0; c < table.columnCount(); ++c) {
+    if (c > 0) line += u'\t';
+    line += table.cellText(row, c, repeated);
+  }
+  return line;
+}
+
+QStringList gridAsTabLines(const GridTable& table) {
   QStringList lines;
-  lines.reserve(qsizetype(table.rows.size()) + 1);
+  lines.reserve(table.rowCount() + 1);
   lines.append(table.headings.join(u'\t'));
-  for (const ResultRow& row : table.rows) lines.append(row.cells.join(u'\t'));
+  StampTexts repeated;
+  for (qsizetype row = 0; row < table.rowCount(); ++row) lines.append(rowAsTabLine(table, row, repeated));
   return lines;
 }
 
-QStringList columnLines(const ResultTable& table, int column) {
+QStringList columnLines(const GridTable& table, int column) {
   QStringList lines;
-  lines.reserve(qsizetype(table.rows.size()));
-  for (const ResultRow& row : table.rows) lines.append(row.cells.value(column));
+  lines.reserve(table.rowCount());
+  StampTexts repeated;
+  for (qsizetype row = 0; row < table.rowCount(); ++row) lines.append(table.cellText(row, column, repeated));
   return lines;
 }
 
@@ -48,19 +62,23 @@ QString clipboardText(const QStringList& lines) {
   return text;
 }
 
-QString gridAsWebPage(const ResultTable& table) {
+QString gridAsWebPage(const GridTable& table) {
   QString html = QStringLiteral("<table border=1>\n<tr>");
   for (int c = 0; c < table.columnCount(); ++c) html += cellHtml(table, c, table.headings[c], true, std::nullopt);
   html += QStringLiteral("</tr>\n");
-  for (const ResultRow& row : table.rows) {
+  StampTexts repeated;
+  for (qsizetype row = 0; row < table.rowCount(); ++row) {
     html += QStringLiteral("<tr>");
-    for (int c = 0; c < table.columnCount(); ++c) html += cellHtml(table, c, row.cells.value(c), false, row.cellColour);
+    const std::optional<quint32> colour = table.cellColour(row);
+    for (int c = 0; c < table.columnCount(); ++c) {
+      html += cellHtml(table, c, platform::displayPath(table.cellText(row, c, repeated)), false, colour);
+    }
     html += QStringLiteral("</tr>\n");
   }
   return html + QStringLiteral("</table><p>\n");
 }
 
-bool writeWebPage(const ResultTable& table, const QString& fileName) {
+bool writeWebPage(const GridTable& table, const QString& fileName) {
   QSaveFile file(fileName);
   if (!file.open(QIODevice::WriteOnly | QIODevice::Text)) return false;
   // A page without a declared encoding is read by some browsers in a legacy code page, which

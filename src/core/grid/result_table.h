@@ -5,11 +5,11 @@
 #include <optional>
 #include <vector>
 
+#include "core/grid/grid_table.h"
+
 namespace tessaly {
 
-enum class CellAlignment { Left, Right, Center };
-
-// One row of a result grid: its text cells and the extras the windows attach.
+// One row of a text grid: its cells and the extras the windows attach.
 struct ResultRow {
   QStringList cells;
   bool marked = false;
@@ -17,28 +17,20 @@ struct ResultRow {
   std::optional<quint32> cellColour;  // 0xRRGGBB background of the row's cells
 };
 
-// A result grid without widgets: the heading row, the data rows and the column layout.
-// Windows show it through a model; reports and the command line read it directly.
-struct ResultTable {
-  QStringList headings;
-  std::vector<CellAlignment> alignment;  // per column; missing columns are left-aligned
-  std::vector<int> columnWidths;         // on-screen pixels, used by printed reports
+// A grid whose cells are texts: folder hogs' result lines and any grid built cell by cell.
+class ResultTable final : public GridTable {
+ public:
   std::vector<ResultRow> rows;
 
-  int columnCount() const { return int(headings.size()); }
-  CellAlignment alignmentOf(int column) const {
-    return column < int(alignment.size()) ? alignment[size_t(column)] : CellAlignment::Left;
-  }
-  // A column never sized by its window has the grid's default width.
-  int widthOf(int column) const {
-    return column < int(columnWidths.size()) ? columnWidths[size_t(column)] : kDefaultColumnWidth;
-  }
-  void setWidth(int column, int pixels) {
-    if (column >= int(columnWidths.size())) columnWidths.resize(size_t(column) + 1, kDefaultColumnWidth);
-    columnWidths[size_t(column)] = pixels;
-  }
+  qsizetype rowCount() const override { return qsizetype(rows.size()); }
+  bool shaded(qsizetype row) const override { return rows[size_t(row)].shaded; }
+  std::optional<quint32> cellColour(qsizetype row) const override { return rows[size_t(row)].cellColour; }
+  void sortRows(SortKey key, int column, bool descending) override;
 
-  static constexpr int kDefaultColumnWidth = 64;
+ protected:
+  QString formCell(qsizetype row, int column, StampTexts*) const override {
+    return rows[size_t(row)].cells.value(column);
+  }
 };
 
 }  // namespace tessaly

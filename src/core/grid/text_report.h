@@ -15,7 +15,7 @@ inline constexpr int kScreenPixelsPerReportCharacter = 6;
 QStringList reportHeading(const QString& title, const QDateTime& printedAt, const QString& indent = QString());
 
 // One line per grid row, the heading row first: each cell cut or padded to its column's
-// screen width / 6 characters, then one blank.
-QStringList gridReportLines(const ResultTable& grid);
+// screen width / 6 characters, then one blank. Names are shown, their raw bytes escaped.
+QStringList gridReportLines(const GridTable& grid);
 
 }  // namespace tessaly

@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "core/search/stamp_texts.h"
+#include "core/grid/stamp_texts.h"
 
 namespace tessaly {
 namespace {

@@ -2,16 +2,11 @@
 
 #include <vector>
 
+#include "core/grid/file_table.h"
 #include "core/search/file_collection.h"
 #include "core/search/match_mode.h"
 
 namespace tessaly {
-
-// One result row: the collected file it shows and its group parity.
-struct ResultEntry {
-  quint32 file = 0;
-  bool shaded = false;
-};
 
 // Orders the collection by the mode's key fields first and then by the rest of its file line,
 // so that files with equal keys are always neighbours. Name and type texts are compared without

@@ -4,7 +4,7 @@ namespace tessaly {
 
 void DuplicateSearch::scan(const QList<WalkRoot>& roots, WalkPacer* pacer) {
   collection_.clear();
-  table_ = ResultTable{};
+  table_ = FileTable{};
   aborted_ = false;
   CollectingVisitor visitor(collection_, settings_.limits);
   WalkRequest request;

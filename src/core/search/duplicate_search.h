@@ -3,7 +3,7 @@
 #include <QList>
 #include <memory>
 
-#include "core/grid/result_table.h"
+#include "core/grid/file_table.h"
 #include "core/search/duplicate_groups.h"
 #include "core/search/size_condition.h"
 #include "core/walk/directory_walk.h"
@@ -47,14 +47,15 @@ class DuplicateSearch {
   FileCollection& collection() { return collection_; }
   void present();
 
-  const ResultTable& table() const { return table_; }
+  // The rows refer to the collection's files; the grid can share them.
+  const FileTable& table() const { return table_; }
   // "12 duplicates found" or "12 file hogs found"; empty when nothing was found.
   QString statusText() const;
 
  private:
   SearchSettings settings_;
   FileCollection collection_;
-  ResultTable table_;
+  FileTable table_;
   DirectoryWalk* walk_ = nullptr;
   bool aborted_ = false;
 };

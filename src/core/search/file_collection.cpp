@@ -2,8 +2,6 @@
 
 #include <algorithm>
 
-#include "core/common/file_types.h"
-
 namespace tessaly {
 
 int compareKeyText(QStringView a, QStringView b) {
@@ -23,58 +21,28 @@ int compareKeyText(QStringView a, QStringView b) {
 FileCollection::FileCollection() { clear(); }
 
 void FileCollection::clear() {
-  files_.clear();
-  folders_.clear();
-  types_.assign(1, FileType{});  // index 0: no extension, empty type text
-  typeByExtension_.clear();
+  files_ = std::make_shared<FoundFiles>();
+  typeRanks_.assign(1, 0);  // the empty type text of files without an extension
   seen_.clear();
 }
 
 bool FileCollection::add(const QString& folder, const WalkEntry& entry) {
   if (!seen_.firstVisit(entry.device, entry.inode)) return false;
-  files_.push_back(FoundFile{entry.name, entry.size, entry.writeStamp, entry.accessStamp, folderIndex(folder),
-                             typeIndex(entry.name)});
+  files_->add(folder, entry.name, entry.size, FileStamps{entry.writeStamp, entry.accessStamp, entry.creationStamp});
+  if (files_->types().size() > typeRanks_.size()) rankTypes();
   return true;
 }
 
-QString FileCollection::fullPath(const FoundFile& file) const {
-  // joinPath's rule, in one allocation: the file-hogs grid asks this of every file.
-  const QString& folder = folderText(file);
-  QString path;
-  path.reserve(folder.size() + 1 + file.name.size());
-  path += folder;
-  if (!folder.endsWith(u'/')) path += u'/';
-  path += file.name;
-  return path;
-}
-
-quint32 FileCollection::folderIndex(const QString& folder) {
-  // The walk hands over a folder's files one after another, so the last folder is the one.
-  if (folders_.empty() || folders_.back() != folder) folders_.push_back(folder);
-  return quint32(folders_.size() - 1);
-}
-
-quint32 FileCollection::typeIndex(const QString& name) {
-  const QString extension = extensionOf(name);
-  if (extension.isEmpty()) return 0;
-  const auto found = typeByExtension_.constFind(extension);
-  if (found != typeByExtension_.cend()) return *found;
-  const quint32 index = quint32(types_.size());
-  types_.push_back(FileType{fileTypeDescription(extension)});
-  typeByExtension_.insert(extension, index);
-  rankTypes();
-  return index;
-}
-
 void FileCollection::rankTypes() {
-  std::vector<quint32> order(types_.size());
+  const std::vector<QString>& types = files_->types();
+  std::vector<quint32> order(types.size());
   for (quint32 i = 0; i < order.size(); ++i) order[i] = i;
-  std::sort(order.begin(), order.end(),
-            [this](quint32 a, quint32 b) { return compareKeyText(types_[a].text, types_[b].text) < 0; });
+  std::sort(order.begin(), order.end(), [&types](quint32 a, quint32 b) { return compareKeyText(types[a], types[b]) < 0; });
+  typeRanks_.assign(types.size(), 0);
   quint32 rank = 0;
   for (size_t i = 0; i < order.size(); ++i) {
-    if (i > 0 && compareKeyText(types_[order[i - 1]].text, types_[order[i]].text) != 0) ++rank;
-    types_[order[i]].rank = rank;
+    if (i > 0 && compareKeyText(types[order[i - 1]], types[order[i]]) != 0) ++rank;
+    typeRanks_[order[i]] = rank;
   }
 }
 

@@ -1,57 +1,42 @@
 #pragma once
 
-#include <QHash>
 #include <QString>
+#include <memory>
 #include <vector>
 
-#include "core/common/dos_time.h"
+#include "core/grid/found_files.h"
 #include "core/search/seen_files.h"
 #include "core/walk/directory_walk.h"
 
 namespace tessaly {
 
-// One collected file. Kept small: a million of them must fit in little memory, so the
-// folder and the type text are shared indexes rather than strings of their own.
-struct FoundFile {
-  QString name;
-  qint64 size = 0;
-  DosStamp writeStamp = 0;
-  DosStamp accessStamp = 0;
-  quint32 folder = 0;  // FileCollection::folderText
-  quint32 type = 0;    // FileCollection::typeText
-};
-
-// The files of one search: what the walk accepted, each file once.
+// The files of one search: what the walk accepted, each file once. The files live in a
+// FoundFiles that the result grid shares, so the grid keeps them when the next search starts.
 class FileCollection {
  public:
   FileCollection();
 
   // False when the same file (device and inode) has been collected already.
   bool add(const QString& folder, const WalkEntry& entry);
+  // Starts a new, empty set of files; grids made from the old one keep it.
   void clear();
 
-  std::vector<FoundFile>& files() { return files_; }
-  const std::vector<FoundFile>& files() const { return files_; }
-  const QString& folderText(const FoundFile& file) const { return folders_[file.folder]; }
+  // The files may be reordered (sortCollection) until a grid shares them.
+  std::vector<FoundFile>& files() { return files_->files(); }
+  const std::vector<FoundFile>& files() const { return files_->files(); }
+  const QString& folderText(const FoundFile& file) const { return files_->folderText(file); }
   // The description of the file's extension; empty without one.
-  const QString& typeText(const FoundFile& file) const { return types_[file.type].text; }
+  const QString& typeText(const FoundFile& file) const { return files_->typeText(file); }
   // Sorts like the type text compared without regard to a-z case; equal texts share a rank.
-  quint32 typeRank(const FoundFile& file) const { return types_[file.type].rank; }
-  QString fullPath(const FoundFile& file) const;
+  quint32 typeRank(const FoundFile& file) const { return typeRanks_[file.type]; }
+  QString fullPath(const FoundFile& file) const { return files_->fullPath(file); }
+  std::shared_ptr<const FoundFiles> shared() const { return files_; }
 
  private:
-  struct FileType {
-    QString text;
-    quint32 rank = 0;
-  };
-  quint32 folderIndex(const QString& folder);
-  quint32 typeIndex(const QString& name);
   void rankTypes();
 
-  std::vector<QString> folders_;
-  std::vector<FileType> types_;
-  QHash<QString, quint32> typeByExtension_;
-  std::vector<FoundFile> files_;
+  std::shared_ptr<FoundFiles> files_;
+  std::vector<quint32> typeRanks_;
   SeenFiles seen_;
 };
 

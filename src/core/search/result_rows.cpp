@@ -1,43 +1,22 @@
 #include "core/search/result_rows.h"
 
-#include "core/common/text_routines.h"
-#include "core/search/stamp_texts.h"
-
 namespace tessaly {
 
-QStringList duplicateHeadings() {
-  return {QStringLiteral("Filename"), QStringLiteral("Size"),   QStringLiteral("Modified"), QStringLiteral("Time"),
-          QStringLiteral("Access"),   QStringLiteral("Folder"), QStringLiteral("Type")};
+std::vector<FileColumn> duplicateColumns() {
+  return {{QStringLiteral("Filename"), FileValue::Name, 93},   {QStringLiteral("Size"), FileValue::Size, 58},
+          {QStringLiteral("Modified"), FileValue::Modified, 64}, {QStringLiteral("Time"), FileValue::Time, 70},
+          {QStringLiteral("Access"), FileValue::Accessed, 70},   {QStringLiteral("Folder"), FileValue::Folder, 184},
+          {QStringLiteral("Type"), FileValue::Type}};
 }
 
-QStringList fileHogsHeadings() {
-  return {QStringLiteral("Size"),   QStringLiteral("Modified"), QStringLiteral("Time"),
-          QStringLiteral("Access"), QStringLiteral("FileName"), QStringLiteral("Type")};
+std::vector<FileColumn> fileHogsColumns() {
+  return {{QStringLiteral("Size"), FileValue::Size, 64},     {QStringLiteral("Modified"), FileValue::Modified, 64},
+          {QStringLiteral("Time"), FileValue::Time, 64},     {QStringLiteral("Access"), FileValue::Accessed, 64},
+          {QStringLiteral("FileName"), FileValue::Path, 296}, {QStringLiteral("Type"), FileValue::Type}};
 }
 
-ResultTable resultTable(const FileCollection& collection, const std::vector<ResultEntry>& entries, bool findDups) {
-  ResultTable table;
-  table.headings = findDups ? duplicateHeadings() : fileHogsHeadings();
-  table.alignment.assign(size_t(table.headings.size()), CellAlignment::Left);
-  table.alignment[findDups ? 1 : 0] = CellAlignment::Right;
-  table.rows.reserve(entries.size());
-  StampTexts texts;
-  for (const ResultEntry& entry : entries) {
-    const FoundFile& file = collection.files()[entry.file];
-    ResultRow row;
-    const QString size = formatThousands(file.size);
-    const QString& modified = texts.dateText(file.writeStamp);
-    const QString& time = texts.timeText(file.writeStamp);
-    const QString& access = texts.dateText(file.accessStamp);
-    if (findDups) {
-      row.cells = {file.name, size, modified, time, access, collection.folderText(file), collection.typeText(file)};
-      row.shaded = entry.shaded;
-    } else {
-      row.cells = {size, modified, time, access, collection.fullPath(file), collection.typeText(file)};
-    }
-    table.rows.push_back(std::move(row));
-  }
-  return table;
+FileTable resultTable(const FileCollection& collection, std::vector<ResultEntry> entries, bool findDups) {
+  return FileTable(collection.shared(), findDups ? duplicateColumns() : fileHogsColumns(), std::move(entries));
 }
 
 }  // namespace tessaly

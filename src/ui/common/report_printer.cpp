@@ -79,7 +79,7 @@ TextDeviceMetrics textDeviceMetrics(QPaintDevice& device, const QFont& font) {
   return result;
 }
 
-void printGrid(QPrinter& printer, const ResultTable& grid, const QString& title) {
+void printGrid(QPrinter& printer, const GridTable& grid, const QString& title) {
   writeReport(printer, reportFont(QStringLiteral("Courier New")), reportHeading(title, QDateTime::currentDateTime()),
               gridReportLines(grid), QString());
 }

@@ -17,7 +17,7 @@ namespace tessaly {
 // The printed reports. The caller has shown the print dialog (dialogs().setUpPrinter) and
 // calls these only when the user confirmed it. A failure is reported once, with
 // "Error printing report ... quitting"; what was printed until then is still handed over.
-void printGrid(QPrinter& printer, const ResultTable& grid, const QString& title);
+void printGrid(QPrinter& printer, const GridTable& grid, const QString& title);
 // Each text line indented by three blanks; tabs in the lines go to the device's tab stops.
 void printLines(QPrinter& printer, const QStringList& lines, const QString& title);
 

@@ -1,8 +1,9 @@
 #include "ui/grid/grid_view.h"
 
 #include <QHeaderView>
+#include <QMouseEvent>
 
-#include "ui/grid/grid_model.h"
+#include "ui/grid/grid_table_model.h"
 
 namespace tessaly {
 
@@ -24,14 +25,15 @@ GridView::GridView(QWidget* parent) : QTableView(parent) {
   columns->setSectionResizeMode(QHeaderView::Interactive);
   columns->setHighlightSections(false);
   columns->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
-  columns->setDefaultSectionSize(ResultTable::kDefaultColumnWidth);
+  columns->setDefaultSectionSize(GridTable::kDefaultColumnWidth);
   columns->setMinimumSectionSize(0);  // windows may size a column narrower than its heading
+  columns->viewport()->installEventFilter(this);
   connect(columns, &QHeaderView::sectionResized, this, [this](int column, int, int pixels) {
     if (gridModel_) gridModel_->setColumnWidth(column, pixels);
   });
 }
 
-void GridView::setGridModel(GridModel* model) {
+void GridView::setGridModel(GridTableModel* model) {
   if (gridModel_) disconnect(gridModel_, nullptr, this, nullptr);
   gridModel_ = model;
   setModel(model);
@@ -41,12 +43,28 @@ void GridView::setGridModel(GridModel* model) {
 }
 
 void GridView::applyColumnWidths() {
-  const ResultTable& table = gridModel_->table();
+  const GridTable& table = gridModel_->table();
   // Copy first: each resize writes back into the table.
   const std::vector<int> widths = table.columnWidths;
   for (int c = 0; c < table.columnCount(); ++c) {
-    setColumnWidth(c, c < int(widths.size()) ? widths[size_t(c)] : ResultTable::kDefaultColumnWidth);
+    setColumnWidth(c, c < int(widths.size()) ? widths[size_t(c)] : GridTable::kDefaultColumnWidth);
   }
+}
+
+bool GridView::eventFilter(QObject* watched, QEvent* event) {
+  QHeaderView* headings = horizontalHeader();
+  if (watched == headings->viewport()) {
+    if (event->type() == QEvent::MouseButtonPress) {
+      headingPressedAt_ = static_cast<QMouseEvent*>(event)->position().toPoint();
+    } else if (event->type() == QEvent::MouseButtonRelease) {
+      const QPoint releasedAt = static_cast<QMouseEvent*>(event)->position().toPoint();
+      const int column = headings->logicalIndexAt(releasedAt);
+      const bool clicked = headingPressedAt_ == releasedAt && column >= 0;
+      headingPressedAt_.reset();
+      if (clicked) Q_EMIT headingClicked(column);
+    }
+  }
+  return QTableView::eventFilter(watched, event);
 }
 
 }  // namespace tessaly

@@ -1,10 +1,12 @@
 #pragma once
 
+#include <QPoint>
 #include <QTableView>
+#include <optional>
 
 namespace tessaly {
 
-class GridModel;
+class GridTableModel;
 
 // The table view of every result grid, set up for long lists: one fixed row height (the view
 // never measures rows), no editing, whole-row selection. Column widths the user or the
@@ -15,13 +17,21 @@ class GridView : public QTableView {
  public:
   explicit GridView(QWidget* parent = nullptr);
 
-  void setGridModel(GridModel* model);
-  GridModel* gridModel() const { return gridModel_; }
+  void setGridModel(GridTableModel* model);
+  GridTableModel* gridModel() const { return gridModel_; }
+
+ Q_SIGNALS:
+  // A click on a heading that ended where it began; a drag (a column being resized) is none.
+  void headingClicked(int column);
+
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override;
+  // The table's widths, after each new table.
+  virtual void applyColumnWidths();
 
  private:
-  void applyColumnWidths();
-
-  GridModel* gridModel_ = nullptr;
+  GridTableModel* gridModel_ = nullptr;
+  std::optional<QPoint> headingPressedAt_;
 };
 
 }  // namespace tessaly

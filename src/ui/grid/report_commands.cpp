@@ -8,6 +8,7 @@
 
 #include "core/common/dialogs.h"
 #include "core/grid/grid_text.h"
+#include "platform/host_path.h"
 #include "ui/common/report_printer.h"
 
 namespace tessaly {
@@ -50,10 +51,12 @@ void ReportCommands::printReport() {
   printGrid(printer_, source_.grid(), title);
 }
 
-void ReportCommands::copyNames() { QGuiApplication::clipboard()->setText(clipboardText(source_.nameLines())); }
+void ReportCommands::copyNames() {
+  QGuiApplication::clipboard()->setText(platform::displayPath(clipboardText(source_.nameLines())));
+}
 
 void ReportCommands::copyEntireGrid() {
-  QGuiApplication::clipboard()->setText(clipboardText(gridAsTabLines(source_.grid())));
+  QGuiApplication::clipboard()->setText(platform::displayPath(clipboardText(gridAsTabLines(source_.grid()))));
 }
 
 void ReportCommands::saveWebPage() {

@@ -15,7 +15,7 @@ namespace tessaly {
 
 // What a window's report commands read from it when they run.
 struct ReportSource {
-  std::function<const ResultTable&()> grid;
+  std::function<const GridTable&()> grid;
   std::function<QString()> printTitle;
   // The names-only clipboard lines: the window's name or path of each data row.
   std::function<QStringList()> nameLines;

@@ -12,6 +12,8 @@ namespace tessaly {
 // "12:00:00", a zero stamp shows nothing).
 quint32 dateKey(DosStamp stamp);
 quint32 timeKey(DosStamp stamp);
+// Every key is below this.
+inline constexpr quint32 kStampKeyCount = 0x10002;
 
 // The date and time texts of stamps, each made once: a search shows a million stamps but
 // only a few thousand distinct days and times, and the rows then share one string each.

@@ -1,0 +1,60 @@
+#include "ui/grid/window_sizing.h"
+
+#include <QAction>
+#include <QScreen>
+#include <QWidget>
+#include <cmath>
+
+namespace tessaly {
+namespace {
+
+int scaled(int designPixels, double pixelsPerInch) {
+  return int(std::lround(designPixels * pixelsPerInch / kDesignPixelsPerInch));
+}
+
+}  // namespace
+
+std::vector<int> columnWidthsFor(const std::vector<int>& designWidths, int gridWidth, double pixelsPerInch) {
+  int designed = 0;
+  int sharing = 0;
+  for (int width : designWidths) {
+    if (width == FileColumn::kRestOfWidth) {
+      ++sharing;
+    } else {
+      designed += width;
+    }
+  }
+  const int rest = sharing > 0 ? qMax(0, gridWidth - designed - kGridWidthMargin) / sharing : 0;
+  std::vector<int> widths;
+  widths.reserve(designWidths.size());
+  for (int width : designWidths) widths.push_back(width == FileColumn::kRestOfWidth ? rest : scaled(width, pixelsPerInch));
+  return widths;
+}
+
+QSize minimumWindowSize(int panelRightEdge, int panelBottomEdge, double pixelsPerInch, int screenWidth) {
+  const int width = qMin(scaled(panelRightEdge + kMinimumWidthMargin, pixelsPerInch), screenWidth - kScreenWidthMargin);
+  return {width, scaled(2 * panelBottomEdge, pixelsPerInch)};
+}
+
+void applyMinimumWindowSize(QWidget* window, int panelRightEdge, int panelBottomEdge) {
+  const QScreen* screen = window->screen();
+  window->setMinimumSize(
+      minimumWindowSize(panelRightEdge, panelBottomEdge, window->logicalDpiX(), screen->availableGeometry().width()));
+}
+
+TopPanelActions::TopPanelActions(QObject* parent)
+    : QObject(parent),
+      shrink_(new QAction(QStringLiteral("Shrink top panel"), this)),
+      restore_(new QAction(QStringLiteral("Restore top panel"), this)) {
+  restore_->setEnabled(false);
+  connect(shrink_, &QAction::triggered, this, [this] { showPanel(false); });
+  connect(restore_, &QAction::triggered, this, [this] { showPanel(true); });
+}
+
+void TopPanelActions::showPanel(bool shown) {
+  if (panel_) panel_->setVisible(shown);
+  shrink_->setEnabled(shown);
+  restore_->setEnabled(!shown);
+}
+
+}  // namespace tessaly
