@@ -99,11 +99,11 @@ TEST_F(MainWindowTest, UncheckedToolsOpenWhileTheSafeHarborIsMissing) {
 TEST_F(MainWindowTest, ToolsNotBuiltYetSayTheyAreNotAvailable) {
   writeFoldersList();
   show();
-  for (const char* name : {"btDuplicate", "btFileHog", "btFiles", "btDirHogs", "btClean", "btBrowse"}) click(name);
+  for (const char* name : {"btDuplicate", "btFileHog", "btFiles", "btDirHogs", "btBrowse"}) click(name);
   EXPECT_EQ(dialogs.texts(MessageStyle::Information),
             QStringList({"Duplicate files is not available yet.", "File hogs is not available yet.",
                          "Files accessed is not available yet.", "Folder hogs is not available yet.",
-                         "Quick clean is not available yet.", "Browse is not available yet."}));
+                         "Browse is not available yet."}));
   EXPECT_TRUE(dialogs.texts(MessageStyle::Error).isEmpty());
 }
 
@@ -290,6 +290,7 @@ TEST_F(MainWindowTest, TheCleaningToolsOpenTheirWindowsOnceTheSafeHarborIsBuilt)
   writeFoldersList();
   show();
   EXPECT_EQ(captionOfModalOpenedBy([&] { click("btClearCache"); }), QStringLiteral("Internet Browser Cache Folders"));
+  EXPECT_EQ(captionOfModalOpenedBy([&] { click("btClean"); }), QStringLiteral("Find and delete temporary files"));
   EXPECT_TRUE(dialogs.texts(MessageStyle::Error).isEmpty());
 }
 

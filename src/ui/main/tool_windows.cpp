@@ -3,6 +3,7 @@
 #include "core/common/dialogs.h"
 #include "ui/archive/unzip_window.h"
 #include "ui/clean/cache_window.h"
+#include "ui/clean/clean_window.h"
 #include "ui/main/app_state.h"
 #include "ui/safeharbor/no_delete_window.h"
 #include "ui/stats/statistics_window.h"
@@ -20,6 +21,11 @@ ToolEntry tool(const char* buttonName, const char* caption, const char* hint, Gl
 ToolOutcome openUnzip(QWidget* owner) {
   TfrmUnZipIt window(appState().defaultZipPath, owner);
   window.exec();
+  return {};
+}
+
+ToolOutcome openQuickClean(QWidget* owner) {
+  makeToolWindow<TfrmClean>(owner)->exec();
   return {};
 }
 
@@ -47,7 +53,8 @@ std::vector<ToolEntry> toolWindows() {
       tool("btFileHog", "&File hogs", "Locate large files", glyphs::fileHogs, true, false),
       tool("btFiles", "Files &accessed", "Locate old and recent files", glyphs::filesAccessed, true),
       tool("btDirHogs", "Folder &hogs", "Locate folders taking the most space", glyphs::folderHogs, true),
-      tool("btClean", "&Quick clean", "Quickly clean up temporary files", glyphs::quickClean, true),
+      tool("btClean", "&Quick clean", "Quickly clean up temporary files", glyphs::quickClean, true,
+           std::nullopt, openQuickClean),
       tool("btStatistic", "&Statistics", "Compute disk statistics", glyphs::statistics, false, std::nullopt,
            openStatistics),
       tool("btBrowse", "&Browse", "Browse through disks/folders", glyphs::browse, true),
