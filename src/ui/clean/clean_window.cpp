@@ -57,8 +57,9 @@ std::vector<SortItem> quickCleanSorts() {
           {QStringLiteral("&Type"), TypeColumn, SortKey::Text, false}};
 }
 
-QPushButton* panelButton(const QString& caption, const QString& hint, QWidget* parent) {
+QPushButton* panelButton(const char* name, const QString& caption, const QString& hint, QWidget* parent) {
   auto* button = new QPushButton(caption, parent);
+  button->setObjectName(QString::fromLatin1(name));
   button->setToolTip(hint);
   button->setAutoDefault(false);
   return button;
@@ -83,16 +84,18 @@ TfrmClean::TfrmClean(QWidget* parent)
   pckDrive = new DriveCheckList(pnlTop);
   pckDrive->setMinimumSize(kDriveListSize);
 
-  btScan = panelButton(QStringLiteral("&Start"), QStringLiteral("Start scanning for temporary files"), pnlTop);
-  btClose = panelButton(QStringLiteral("Close"), QStringLiteral("Close window"), pnlTop);
-  btAbort = panelButton(QStringLiteral("&Abort"), QStringLiteral("Abort scan"), pnlTop);
-  btMark = panelButton(QStringLiteral("&Mark"), QStringLiteral("Mark file for deletion (double click on grid also works)"),
-                       pnlTop);
-  btDelete = panelButton(QStringLiteral("C&lean?"), QStringLiteral("Clean up marked files"), pnlTop);
-  btOptions = panelButton(QStringLiteral("&Options"), QStringLiteral("Right click on grid for same options"), pnlTop);
-  btBrowse = panelButton(QStringLiteral("&Browse"), QStringLiteral("Browse this file and folder"), pnlTop);
-  btDetails = panelButton(QStringLiteral("&Details"), QStringLiteral("View more file details"), pnlTop);
-  btEdit = panelButton(QStringLiteral("Add/D&elete"), QStringLiteral("Add, delete temporary file extensions"), pnlTop);
+  const auto button = [this](const char* name, const char* caption, const char* hint) {
+    return panelButton(name, QString::fromUtf8(caption), QString::fromUtf8(hint), pnlTop);
+  };
+  btScan = button("btScan", "&Start", "Start scanning for temporary files");
+  btClose = button("btClose", "Close", "Close window");
+  btAbort = button("btAbort", "&Abort", "Abort scan");
+  btMark = button("btMark", "&Mark", "Mark file for deletion (double click on grid also works)");
+  btDelete = button("btDelete", "C&lean?", "Clean up marked files");
+  btOptions = button("btOptions", "&Options", "Right click on grid for same options");
+  btBrowse = button("btBrowse", "&Browse", "Browse this file and folder");
+  btDetails = button("btDetails", "&Details", "View more file details");
+  btEdit = button("btEdit", "Add/D&elete", "Add, delete temporary file extensions");
 
   MarkedGridSettings gridSettings = quickCleanGrid();
   gridSettings.printTitle = [this] { return printTitle(); };

@@ -43,6 +43,8 @@ class TfrmClean final : public QDialog {
   qint64 tempFilesFound() const { return tempFilesFound_; }
   bool scanning() const { return scanFrame_->running(); }
   SortMenu* sortMenu() const { return sortMenu_; }
+  // The printed report's title: "Temporary files on drive(s) " and each ticked entry.
+  QString printTitle() const;
 
   void reject() override;
 
@@ -82,7 +84,6 @@ class TfrmClean final : public QDialog {
   void buildMenus();
   void layOutWindow();
   void addFolderToDrives();
-  QString printTitle() const;
 
   std::unique_ptr<ScanFrame> scanFrame_;
   SortMenu* sortMenu_;
