@@ -3,7 +3,11 @@
 namespace tessaly {
 namespace {
 
-constexpr int kDateColumnWidth = 64;
+// Wide enough for today's desktop fonts, which are larger than the 8-point font the grid was
+// first laid out for: a date, a time or a size in megabytes is never cut off.
+constexpr int kSizeColumnWidth = 80;
+constexpr int kDateColumnWidth = 84;
+constexpr int kTimeColumnWidth = 70;
 constexpr int kFileNameColumnWidth = 296;
 
 WalkRequest quickCleanRequest() {
@@ -15,9 +19,9 @@ WalkRequest quickCleanRequest() {
 }  // namespace
 
 std::vector<FileColumn> quickCleanColumns() {
-  return {{QStringLiteral("Size"), FileValue::Size, kDateColumnWidth},
+  return {{QStringLiteral("Size"), FileValue::Size, kSizeColumnWidth},
           {QStringLiteral("Modified"), FileValue::Modified, kDateColumnWidth},
-          {QStringLiteral("Time"), FileValue::Time, kDateColumnWidth},
+          {QStringLiteral("Time"), FileValue::Time, kTimeColumnWidth},
           {QStringLiteral("Access"), FileValue::Accessed, kDateColumnWidth},
           {QStringLiteral("FileName"), FileValue::Path, kFileNameColumnWidth},
           {QStringLiteral("Type"), FileValue::Type}};

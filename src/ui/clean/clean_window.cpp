@@ -34,6 +34,9 @@ const QString kHelpPage = QStringLiteral("quick-clean.html");
 constexpr int kButtonSpacing = 3;  // between the buttons of the top panel, and from its left edge
 constexpr int kDriveListMargin = 8;  // right of the drive list
 constexpr int kPatternColumnWidth = 70;
+// How the top panel's width is shared between the patterns with the buttons and the drives.
+constexpr int kPatternsStretch = 3;
+constexpr int kDrivesStretch = 2;
 constexpr QSize kPatternListSize{300, 110};
 constexpr QSize kDriveListSize{220, 110};
 constexpr QSize kDesignSize{780, 520};
@@ -191,8 +194,8 @@ void TfrmClean::layOutWindow() {
 
   auto* top = new QHBoxLayout(pnlTop);
   top->setContentsMargins(kButtonSpacing, kButtonSpacing, kDriveListMargin, kButtonSpacing);
-  top->addLayout(left, 1);
-  top->addWidget(pckDrive);
+  top->addLayout(left, kPatternsStretch);
+  top->addWidget(pckDrive, kDrivesStretch);
 
   auto* layout = new QVBoxLayout(this);
   layout->setContentsMargins(0, 0, 0, 0);
