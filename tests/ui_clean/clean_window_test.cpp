@@ -11,6 +11,7 @@
 #include "core/safeharbor/pattern_lines.h"
 #include "core/safeharbor/safe_harbor.h"
 #include "support/fake_host.h"
+#include "support/keyboard_checks.h"
 #include "support/scripted_dialogs.h"
 #include "support/temp_tree.h"
 #include "ui/clean/clean_window.h"
@@ -109,6 +110,16 @@ TEST_F(CleanWindow, SearchListsTheMatchingFilesLargestFirstAndCountsThem) {
   EXPECT_FALSE(window->btDelete->isEnabled());  // nothing marked yet
   EXPECT_TRUE(window->sortMenu()->action(TfrmClean::SortBySize)->isChecked());
   EXPECT_TRUE(dialogs.texts().isEmpty());
+}
+
+TEST_F(CleanWindow, AfterASearchEveryButtonIsReachedWithTabAndHasALetterOfItsOwn) {
+  tree.file("disk/a.tmp", 10, 'x');
+  auto window = openOn();
+  window->activateWindow();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
+  window->btScan->click();
+  window->grid->markAll();
+  testkit::expectKeyboardComplete(window.get());
 }
 
 TEST_F(CleanWindow, WithoutAPatternSelectedStartRefusesAndLeavesThePreviousResults) {

@@ -24,6 +24,8 @@
 #include "ui/archive/zip_directory_window.h"
 #include "ui/archive/zip_options_window.h"
 #include "ui/clean/cache_window.h"
+#include "ui/clean/clean_window.h"
+#include "ui/scan/drive_check_list.h"
 #include "ui/common/help_topic.h"
 #include "ui/common/help_window.h"
 #include "ui/common/standby_window.h"
@@ -222,6 +224,20 @@ class ExistingWindows : public ::testing::Test {
            cache.btClear->click();
            dialogs.chooseText(QString());
            cache.btAdd->click();
+         }},
+        {"quick clean", [] { return std::make_unique<TfrmClean>(); }, QStringLiteral("quick-clean.html"), true,
+         [this](QWidget& window, auto&, const std::function<void()>& snapshot) {
+           auto& clean = as<TfrmClean>(window);
+           clean.DeselectAll1->trigger();
+           clean.btScan->click();
+           clean.SelectAll1->trigger();
+           // The added folder "music" alone: first without a temporary file, then with one.
+           clean.pckDrive->setAllTicked(false);
+           clean.pckDrive->item(clean.pckDrive->count() - 2)->setCheckState(Qt::Checked);
+           clean.btScan->click();
+           tree.file("music/mix.tmp", "x");
+           clean.btScan->click();
+           snapshot();
          }},
         {"deletion", [this] { return deletionWindow(); }, QStringLiteral("deletion.html"), true,
          [](QWidget& window, ScriptedDialogs& dialogs, auto&) {
