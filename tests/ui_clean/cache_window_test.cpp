@@ -172,16 +172,12 @@ TEST_F(CacheWindow, ACacheFileInASafeHarborFolderIsHeldBackByTheDeletionWindow) 
   writeCacheFolders({tree.path("keep"), tree.path("cache")});
   auto window = std::make_unique<TfrmCache>();
   window->show();
-  QStringList deletionPanel, harborPanel;
-  testkit::onNextModal<TfrmReallyDelete>([&](TfrmReallyDelete& deletion) {
-    deletionPanel = deletion.deletionPanel();
-    harborPanel = deletion.safeHarborPanel();
-    deletion.reject();
-  });
+  testkit::DeletionPanels panels;
+  testkit::cancelNextDeletion(panels);
   window->btClear->click();
   setProtectionCheck(nullptr);
-  EXPECT_EQ(deletionPanel, QStringList{gone});
-  EXPECT_EQ(harborPanel, QStringList{kept});
+  EXPECT_EQ(panels.toDelete, QStringList{gone});
+  EXPECT_EQ(panels.safeHarbor, QStringList{kept});
   EXPECT_TRUE(window->isVisible());
 }
 

@@ -289,17 +289,12 @@ TEST_F(CleanWindow, AFileInASafeHarborFolderIsDrawnBoldAndHeldBackByTheDeletionW
   EXPECT_FALSE(isBold(*window, 0));
 
   window->grid->markAll();
-  DeletionRequest handed;
-  QStringList deletionPanel, harborPanel;
-  testkit::onNextModal<TfrmReallyDelete>([&](TfrmReallyDelete& deletion) {
-    deletionPanel = deletion.deletionPanel();
-    harborPanel = deletion.safeHarborPanel();
-    deletion.reject();
-  });
+  testkit::DeletionPanels panels;
+  testkit::cancelNextDeletion(panels);
   window->btDelete->click();
   setProtectionCheck(nullptr);
-  EXPECT_EQ(deletionPanel, QStringList{gone});
-  EXPECT_EQ(harborPanel, QStringList{kept});
+  EXPECT_EQ(panels.toDelete, QStringList{gone});
+  EXPECT_EQ(panels.safeHarbor, QStringList{kept});
   // Cancelled: the window stays with its marks.
   EXPECT_TRUE(window->isVisible());
   EXPECT_EQ(window->grid->marks().count(), 2);

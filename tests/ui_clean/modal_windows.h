@@ -4,7 +4,10 @@
 
 #include <QApplication>
 #include <QTimer>
+#include <QStringList>
 #include <functional>
+
+#include "ui/deletion/really_delete_window.h"
 
 namespace tessaly::testkit {
 
@@ -22,6 +25,19 @@ void onNextModal(std::function<void(Window&)> action, int triesLeft = 1000) {
     } else {
       ADD_FAILURE() << "the window never opened";
     }
+  });
+}
+
+// What the deletion window that the next click opens shows on its two panels; the user then
+// cancels it.
+struct DeletionPanels {
+  QStringList toDelete;
+  QStringList safeHarbor;
+};
+inline void cancelNextDeletion(DeletionPanels& seen) {
+  onNextModal<TfrmReallyDelete>([&seen](TfrmReallyDelete& deletion) {
+    seen = {deletion.deletionPanel(), deletion.safeHarborPanel()};
+    deletion.reject();
   });
 }
 
