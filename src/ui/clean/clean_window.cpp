@@ -60,11 +60,10 @@ std::vector<SortItem> quickCleanSorts() {
           {QStringLiteral("&Type"), TypeColumn, SortKey::Text, false}};
 }
 
-QPushButton* panelButton(const char* name, const QString& caption, const QString& hint, QWidget* parent) {
-  auto* button = new QPushButton(caption, parent);
+// A button of the top panel, named for the tests and the keyboard checks.
+QPushButton* panelButton(const char* name, const char* caption, const char* hint, QWidget* parent) {
+  QPushButton* button = hintedButton(QString::fromUtf8(caption), QString::fromUtf8(hint), parent);
   button->setObjectName(QString::fromLatin1(name));
-  button->setToolTip(hint);
-  button->setAutoDefault(false);
   return button;
 }
 
@@ -88,7 +87,7 @@ TfrmClean::TfrmClean(QWidget* parent)
   pckDrive->setMinimumSize(kDriveListSize);
 
   const auto button = [this](const char* name, const char* caption, const char* hint) {
-    return panelButton(name, QString::fromUtf8(caption), QString::fromUtf8(hint), pnlTop);
+    return panelButton(name, caption, hint, pnlTop);
   };
   btScan = button("btScan", "&Start", "Start scanning for temporary files");
   btClose = button("btClose", "Close", "Close window");
