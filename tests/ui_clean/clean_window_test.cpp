@@ -20,6 +20,7 @@
 #include "ui/grid/marked_grid.h"
 #include "ui/grid/sort_menu.h"
 #include "ui/lists/pattern_list_view.h"
+#include "ui/scan/add_new_folder_window.h"
 #include "ui/scan/drive_check_list.h"
 #include "ui_clean/modal_windows.h"
 
@@ -200,6 +201,21 @@ TEST_F(CleanWindow, UntickingEveryDriveDisablesStart) {
   EXPECT_FALSE(window->btScan->isEnabled());
   window->pckDrive->item(0)->setCheckState(Qt::Checked);
   EXPECT_TRUE(window->btScan->isEnabled());
+}
+
+TEST_F(CleanWindow, AddingAFolderToTheListOfDrivesRebuildsTheDriveList) {
+  auto window = openOn();
+  const QString added = tree.folder("more");
+  dialogs.chooseText(added);
+  testkit::onNextModal<TfrmAddNewFolder>([](TfrmAddNewFolder& folders) {
+    folders.btAdd->click();
+    folders.btClose->click();
+  });
+  window->AddFolder1->trigger();
+  QStringList listed;
+  for (const DriveListItem& item : window->pckDrive->items()) listed.append(item.path);
+  EXPECT_EQ(listed, (QStringList{"/", tree.path("disk"), added}));
+  EXPECT_EQ(window->btScan->isEnabled(), window->pckDrive->anyTicked());
 }
 
 TEST_F(CleanWindow, EachSortItemTurnsItsOwnDirectionAndHeadingsSortExceptTime) {
