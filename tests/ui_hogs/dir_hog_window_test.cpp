@@ -369,6 +369,16 @@ TEST_F(DirHogTest, ReportsNameTheTickedItemsAndCopyTheFolderNames) {
   EXPECT_EQ(hogs.reports()->copyNamesAction()->text(), QStringLiteral("Folder names "));
 }
 
+TEST_F(DirHogTest, BrowseOpensTheSelectedRowsFolder) {
+  TfrmDirHog& hogs = open();
+  QStringList browsed;
+  hogs.browseFolder = [&](const QString& folder) { browsed.append(folder); };
+  hogs.btTop->click();
+  clickRow(rowOf(QStringLiteral("small")));
+  hogs.btBrowse->click();
+  EXPECT_EQ(browsed, paths({"small"}));
+}
+
 TEST_F(DirHogTest, ShrinkingTheTopPanelHidesItUntilItIsRestored) {
   TfrmDirHog& hogs = open();
   EXPECT_FALSE(hogs.topPanel()->restoreAction()->isEnabled());

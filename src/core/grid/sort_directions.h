@@ -2,6 +2,7 @@
 
 #include <QString>
 #include <initializer_list>
+#include <utility>
 #include <vector>
 
 #include "core/grid/grid_table.h"
@@ -27,6 +28,7 @@ class SortDirections {
   explicit SortDirections(const std::vector<SortCommand>& commands) {
     for (const SortCommand& command : commands) descending_.push_back(command.firstDescending);
   }
+  explicit SortDirections(std::vector<bool> startDescending) : descending_(std::move(startDescending)) {}
 
   // The direction for this use; the next use goes the other way.
   bool take(int command) {

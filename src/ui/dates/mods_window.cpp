@@ -17,6 +17,7 @@
 #include "core/common/file_types.h"
 #include "core/dates/files_by_date.h"
 #include "platform/host_path.h"
+#include "ui/browse/browse_window.h"
 #include "ui/common/help_topic.h"
 #include "ui/common/wait_cursor.h"
 #include "ui/dates/date_box.h"
@@ -80,6 +81,7 @@ TfrmMods::TfrmMods(QWidget* parent)
   setWindowFlags(windowFlags() | Qt::WindowMaximizeButtonHint);
   setSizeGripEnabled(true);
   resize(kDesignWidth, kDesignHeight);
+  browseFile = [this](const QString& folder, const QString& file) { TfrmBrowse::openOn(folder, QString(), file, this); };
 
   buildPanel();
   grid->setToolTip(QStringLiteral("Double click to mark for deletion, right click for options"));
@@ -340,11 +342,7 @@ void TfrmMods::btBrowseClick() {
   const FoundFile* file = current.isValid() ? grid->table().fileOf(current.row()) : nullptr;
   if (!file) return;
   const QString folder = grid->table().files().folderText(*file);
-  if (browseFile) {
-    browseFile(folder, file->name.trimmed());
-  } else {
-    showInfo(QStringLiteral("Browse is not available yet."));
-  }
+  browseFile(folder, file->name.trimmed());
 }
 
 void TfrmMods::sortBy(int command) {

@@ -76,8 +76,7 @@ class TfrmMods final : public QDialog {
   std::optional<DateQuery> currentQuery();
   QString printTitle() const;
 
-  // The browse window on the folder with the file selected: a hook until that window is part
-  // of the program; unset, "&Browse" says it is not available yet.
+  // The browse window on the folder with the file selected; tests put their own in place.
   std::function<void(const QString& folder, const QString& file)> browseFile;
   // Keeps the window live during a search; tests put their own in place.
   WalkPacer* pacer = nullptr;

@@ -1,5 +1,7 @@
 #include "ui/hogs/dir_hog_window.h"
 
+#include <algorithm>
+
 #include <QAction>
 #include <QActionGroup>
 #include <QFormLayout>
@@ -8,6 +10,7 @@
 #include <QLabel>
 #include <QMenu>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QVBoxLayout>
 
 #include "core/common/dialogs.h"
@@ -15,6 +18,7 @@
 #include "core/grid/grid_text.h"
 #include "core/safeharbor/safe_harbor.h"
 #include "platform/host_path.h"
+#include "ui/browse/browse_window.h"
 #include "ui/common/help_topic.h"
 #include "ui/common/win_place.h"
 #include "ui/common/wait_cursor.h"
@@ -31,6 +35,8 @@ namespace {
 
 constexpr int kStartWidth = 640;
 constexpr int kStartHeight = 440;
+// The drive list shows this many lines and scrolls for more, so the grid keeps the room.
+constexpr int kDriveListLines = 5;
 
 QPushButton* button(const QString& caption, const QString& hint, QWidget* parent) {
   auto* pushButton = new QPushButton(caption, parent);
@@ -65,6 +71,7 @@ TfrmDirHog::TfrmDirHog(QWidget* parent)
   setSizeGripEnabled(true);
   resize(kStartWidth, kStartHeight);
   runFolderDeletion = [this](const QString& folder) { return showFolderDeletion(folder, deletionServices, this); };
+  browseFolder = [this](const QString& folder) { TfrmBrowse::openOn(folder, QString(), QString(), this); };
 
   buildPanel();
   grid->setContextMenuPolicy(Qt::CustomContextMenu);
@@ -98,6 +105,9 @@ TfrmDirHog::TfrmDirHog(QWidget* parent)
   connect(pckDrive, &DriveCheckList::ticksChanged, this, &TfrmDirHog::pckDriveClick);
 
   fillDriveList(*pckDrive, DriveListUse::ScanningTools, true);
+  const int lineHeight = std::max(pckDrive->sizeHintForRow(0), pckDrive->fontMetrics().height());
+  const int scrollBar = pckDrive->horizontalScrollBar()->sizeHint().height();
+  pckDrive->setMaximumHeight(kDriveListLines * lineHeight + scrollBar + 2 * pckDrive->frameWidth());
   grid->model()->resetTable(folderHogsTable());
   highlightSafeHarbor(true);
 }
@@ -235,11 +245,7 @@ void TfrmDirHog::btBrowseClick() {
   const QModelIndex current = grid->currentIndex();
   if (!current.isValid()) return;
   const QString folder = grid->model()->row(current.row()).cells.value(FolderNameColumn);
-  if (browseFolder) {
-    browseFolder(folder);
-  } else {
-    showInfo(QStringLiteral("Browse is not available yet."));
-  }
+  browseFolder(folder);
 }
 
 QString TfrmDirHog::printTitle() const {

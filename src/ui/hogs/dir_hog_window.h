@@ -63,8 +63,7 @@ class TfrmDirHog final : public QDialog {
   // Shows the folder deletion window modally on the folder and returns what its run did.
   std::function<FolderRunReport(const QString& folder)> runFolderDeletion;
   FolderDeletionServices deletionServices;
-  // The browse window on a folder: a hook until that window is part of the program; unset,
-  // "&Browse" says it is not available yet.
+  // The browse window on a folder, all its files shown; tests put their own in place.
   std::function<void(const QString& folder)> browseFolder;
   ProtectionCheck* protection = nullptr;  // the program's safe harbor when null
   // Keeps the window live during a scan; tests put their own in place.

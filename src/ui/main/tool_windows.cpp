@@ -1,7 +1,11 @@
 #include "ui/main/tool_windows.h"
 
 #include "core/common/dialogs.h"
+#include "platform/xdg_paths.h"
 #include "ui/archive/unzip_window.h"
+#include "ui/browse/browse_window.h"
+#include "ui/clean/cache_window.h"
+#include "ui/clean/clean_window.h"
 #include "ui/dates/mods_window.h"
 #include "ui/hogs/dir_hog_window.h"
 #include "ui/main/app_state.h"
@@ -30,6 +34,11 @@ ToolOutcome openModal(QWidget* owner) {
   return {};
 }
 
+ToolOutcome openBrowse(QWidget* owner) {
+  TfrmBrowse::openOn(platform::homeFolder(), QString(), QString(), owner, &appState().defaultZipPath);
+  return {};
+}
+
 ToolOutcome openStatistics(QWidget* owner) {
   statisticsWindow(owner).showStatistics();
   return {};
@@ -51,12 +60,13 @@ std::vector<ToolEntry> toolWindows() {
            openModal<TfrmMods>),
       tool("btDirHogs", "Folder &hogs", "Locate folders taking the most space", glyphs::folderHogs, true, std::nullopt,
            openModal<TfrmDirHog>),
-      tool("btClean", "&Quick clean", "Quickly clean up temporary files", glyphs::quickClean, true),
+      tool("btClean", "&Quick clean", "Quickly clean up temporary files", glyphs::quickClean, true,
+           std::nullopt, openModal<TfrmClean>),
       tool("btStatistic", "&Statistics", "Compute disk statistics", glyphs::statistics, false, std::nullopt,
            openStatistics),
-      tool("btBrowse", "&Browse", "Browse through disks/folders", glyphs::browse, true),
+      tool("btBrowse", "&Browse", "Browse through disks/folders", glyphs::browse, true, std::nullopt, openBrowse),
       tool("btClearCache", "&Clear internet files", "Clean up web browser cache folders",
-           glyphs::clearInternetFiles, true),
+           glyphs::clearInternetFiles, true, std::nullopt, openModal<TfrmCache>),
       tool("btZip", "&Unzip archive files", "Unzip files that have been zipped up by Tessaly (compressed)",
            glyphs::unzipArchive, false, std::nullopt, openUnzip),
       tool("btBuild", "Bui&ld safe harbor",
