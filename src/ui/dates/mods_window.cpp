@@ -18,6 +18,7 @@
 #include "core/dates/files_by_date.h"
 #include "platform/host_path.h"
 #include "ui/browse/browse_window.h"
+#include "ui/common/dialog_widgets.h"
 #include "ui/common/help_topic.h"
 #include "ui/common/wait_cursor.h"
 #include "ui/dates/date_box.h"
@@ -52,10 +53,8 @@ MarkedGridSettings gridSettings(std::vector<FileColumn> columns, const std::func
 }
 
 QPushButton* button(const char* name, const QString& caption, const QString& hint, QWidget* parent) {
-  auto* pushButton = new QPushButton(caption, parent);
+  QPushButton* pushButton = hintedButton(caption, hint, parent);
   pushButton->setObjectName(QString::fromLatin1(name));
-  pushButton->setToolTip(hint);
-  pushButton->setAutoDefault(false);
   return pushButton;
 }
 

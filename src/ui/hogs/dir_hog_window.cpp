@@ -19,6 +19,7 @@
 #include "core/safeharbor/safe_harbor.h"
 #include "platform/host_path.h"
 #include "ui/browse/browse_window.h"
+#include "ui/common/dialog_widgets.h"
 #include "ui/common/help_topic.h"
 #include "ui/common/win_place.h"
 #include "ui/common/wait_cursor.h"
@@ -37,13 +38,6 @@ constexpr int kStartWidth = 640;
 constexpr int kStartHeight = 440;
 // The drive list shows this many lines and scrolls for more, so the grid keeps the room.
 constexpr int kDriveListLines = 5;
-
-QPushButton* button(const QString& caption, const QString& hint, QWidget* parent) {
-  auto* pushButton = new QPushButton(caption, parent);
-  pushButton->setToolTip(hint);
-  pushButton->setAutoDefault(false);
-  return pushButton;
-}
 
 FolderRunReport showFolderDeletion(const QString& folder, const FolderDeletionServices& services, QWidget* parent) {
   TfrmDelDirectory window(folder, services, parent);
@@ -127,13 +121,13 @@ void TfrmDirHog::buildPanel() {
   for (QLabel* explanation : Panel1->findChildren<QLabel*>()) explanation->setWordWrap(true);
   pckDrive = new DriveCheckList(Panel1);
 
-  btTop = button(QStringLiteral("&Main folders"), QStringLiteral("Only topmost folders. Does not display sub-folders."), Panel1);
-  btAll = button(QStringLiteral("&All Folders"), QStringLiteral("ALL folders including sub-folders are displayed"), Panel1);
-  btClose = button(QStringLiteral("Close"), QStringLiteral("Close window"), Panel1);
-  btAbort = button(QStringLiteral("&Abort"), QStringLiteral("Abort scan"), Panel1);
-  btDelete = button(QStringLiteral("&Clean?"), QStringLiteral("Clean the folder"), Panel1);
-  btOptions = button(QStringLiteral("&Options"), QStringLiteral("Right click on grid for same options"), Panel1);
-  btBrowse = button(QStringLiteral("&Browse"), QStringLiteral("Browse the files and folder"), Panel1);
+  btTop = hintedButton(QStringLiteral("&Main folders"), QStringLiteral("Only topmost folders. Does not display sub-folders."), Panel1);
+  btAll = hintedButton(QStringLiteral("&All Folders"), QStringLiteral("ALL folders including sub-folders are displayed"), Panel1);
+  btClose = hintedButton(QStringLiteral("Close"), QStringLiteral("Close window"), Panel1);
+  btAbort = hintedButton(QStringLiteral("&Abort"), QStringLiteral("Abort scan"), Panel1);
+  btDelete = hintedButton(QStringLiteral("&Clean?"), QStringLiteral("Clean the folder"), Panel1);
+  btOptions = hintedButton(QStringLiteral("&Options"), QStringLiteral("Right click on grid for same options"), Panel1);
+  btBrowse = hintedButton(QStringLiteral("&Browse"), QStringLiteral("Browse the files and folder"), Panel1);
   auto* buttons = new QGridLayout;
   int place = 0;
   for (QPushButton* each : {btTop, btAll, btClose, btAbort, btOptions, btBrowse}) buttons->addWidget(each, 0, place++);
