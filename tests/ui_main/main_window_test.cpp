@@ -99,10 +99,10 @@ TEST_F(MainWindowTest, UncheckedToolsOpenWhileTheSafeHarborIsMissing) {
 TEST_F(MainWindowTest, ToolsNotBuiltYetSayTheyAreNotAvailable) {
   writeFoldersList();
   show();
-  for (const QString& name : kCheckedTools) click(name);
+  // The duplicates and file-hogs windows have tests of their own.
+  for (const QString& name : kCheckedTools.mid(2)) click(name);
   EXPECT_EQ(dialogs.texts(MessageStyle::Information),
-            QStringList({"Duplicate files is not available yet.", "File hogs is not available yet.",
-                         "Files accessed is not available yet.", "Folder hogs is not available yet.",
+            QStringList({"Files accessed is not available yet.", "Folder hogs is not available yet.",
                          "Quick clean is not available yet.", "Browse is not available yet.",
                          "Clear internet files is not available yet."}));
   EXPECT_TRUE(dialogs.texts(MessageStyle::Error).isEmpty());

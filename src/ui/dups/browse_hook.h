@@ -1,0 +1,20 @@
+#pragma once
+
+#include <QString>
+
+class QWidget;
+
+namespace tessaly {
+
+// What the browse window is opened on from a tool window.
+struct BrowseRequest {
+  QString folder;   // its current folder
+  QString pattern;  // its file pattern
+  QString file;     // the file named to it
+};
+
+// Opens the browse window modally on the request. The browse window is not part of the program
+// yet: until it is, an information box says so. This is the one place that will open it.
+void openBrowseWindow(QWidget* owner, const BrowseRequest& request);
+
+}  // namespace tessaly
