@@ -378,6 +378,8 @@ void TfrmDup::scan() {
   }
   const bool found = !search.table().rows.empty();
   frame_->finish(found);
+  // The frame enables every result button; "Clean?" waits for a mark.
+  btDelete->setEnabled(grid->cleanEnabled());
   if (found) pnlSel->setText(search.statusText());
 }
 

@@ -50,6 +50,8 @@ class TfrmDup final : public QDialog {
   // The row the grid's current row is on, and moving it.
   int currentRow() const;
   void setCurrentRow(int row);
+  // The title of the printed list: the mode, the size condition, the pattern, the ticked entries.
+  QString printTitle() const;
 
   // The browse window; tests put their own in place.
   std::function<void(const BrowseRequest&)> browseFolder;
@@ -114,7 +116,6 @@ class TfrmDup final : public QDialog {
   // The settings as the controls hold them.
   SizeCondition sizeCondition() const;
   SizeUnit sizeUnit() const;
-  QString printTitle() const;
 
   bool findDups_;
   QPointer<TfrmDupCompare> pairs_;
