@@ -101,7 +101,7 @@ const bool registered =
                   [](ShotContext& context) -> std::vector<QWidget*> {
                     auto* pairs = new TfrmDupCompare(nullptr);
                     TfrmDup* window = searchedWindow(context, true, pairs);
-                    window->setCurrentRow(8);
+                    window->setCurrentRow(6);  // the two releases of sample.exe
                     pairs->cbDetails->setChecked(true);
                     window->btCompare->click();
                     return {pairs};
