@@ -13,6 +13,7 @@
 #include "core/search/file_crc.h"
 #include "dup_window_fixture.h"
 #include "support/keyboard_checks.h"
+#include "ui/common/help_topic.h"
 #include "ui/grid/marked_grid.h"
 
 namespace tessaly {
@@ -166,6 +167,11 @@ TEST_F(DupCompareTest, DetailsSwapsTheViewsAndVersionListsHideWithoutVersionLine
   EXPECT_EQ(pairs->side(RightSide).lblSimpleSize->text(), "Same size");
   testkit::expectKeyboardComplete(pairs);
   EXPECT_EQ(testkit::windowsOnlyWords(testkit::windowTexts(pairs)), QStringList());
+  EXPECT_EQ(helpTopicOf(pairs), "pairs.html");
+  testkit::expectEscapeCloses(pairs);
+  EXPECT_FALSE(pairs->isVisible());
+  EXPECT_EQ(pairs->parentWidget(), window.get());  // hidden, not gone
+
 }
 
 }  // namespace

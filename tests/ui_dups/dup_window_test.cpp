@@ -3,6 +3,7 @@
 #include <QAction>
 #include <QClipboard>
 #include <QComboBox>
+#include <QFileInfo>
 #include <QGuiApplication>
 #include <QHeaderView>
 #include <QLabel>
@@ -14,6 +15,8 @@
 
 #include "core/common/settings_store.h"
 #include "dup_window_fixture.h"
+#include "platform/xdg_paths.h"
+#include "ui/common/help_topic.h"
 #include "support/keyboard_checks.h"
 #include "ui/grid/grid_table_model.h"
 #include "ui/grid/marked_grid.h"
@@ -201,6 +204,9 @@ TEST_F(DupWindowTest, EveryControlIsReachableByKeyboardAndSpeaksTheHostsWords) {
   for (bool findDups : {true, false}) {
     open(findDups);
     search();
+    const QString topic = helpTopicOf(window.get());
+    EXPECT_EQ(topic, findDups ? "duplicates.html" : "file-hogs.html");
+    EXPECT_TRUE(QFileInfo::exists(platform::manualFolder() + u'/' + topic)) << topic.toStdString();
     testkit::expectKeyboardComplete(window.get());
     EXPECT_EQ(testkit::windowsOnlyWords(testkit::windowTexts(window.get())), QStringList());
     testkit::expectEscapeCloses(window.get());
