@@ -3,6 +3,7 @@
 #include <QAction>
 #include <QClipboard>
 #include <QComboBox>
+#include <QFile>
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QHeaderView>
@@ -64,6 +65,17 @@ TEST_F(DupWindowTest, NeighbouringGroupsAreShadedInTurnAndHeadingsDoNotSortThem)
   EXPECT_EQ(rowPaths(), found);
   EXPECT_FALSE(window->Sort1->isVisible());
   EXPECT_EQ(headings(*window->grid), QStringList({"Filename", "Size", "Modified", "Time", "Access", "Folder", "Type"}));
+
+  // The web page carries the rows but not the shading, which stays on the screen.
+  const QString page = tree.path("list.htm");
+  dialogs.chooseText(page);
+  window->grid->reports()->saveWebPage();
+  QFile saved(page);
+  ASSERT_TRUE(saved.open(QIODevice::ReadOnly));
+  const QByteArray html = saved.readAll();
+  EXPECT_EQ(html.count("<tr>"), 7);
+  EXPECT_FALSE(html.contains("bgcolor"));
+  EXPECT_TRUE(shaded(*window->grid, 0));
 }
 
 TEST_F(DupWindowTest, ButtonsFollowTheSearchAndTheMarks) {
