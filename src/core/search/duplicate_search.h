@@ -44,7 +44,6 @@ class DuplicateSearch {
             const std::function<void(DirectoryWalk&)>& started = {});
   void abort();
   bool aborted() const { return aborted_; }
-  const SearchSettings& settings() const { return settings_; }
 
   // For a collection filled without a walk: groups (addDups) or orders (reSort) it into
   // the grid's rows.
