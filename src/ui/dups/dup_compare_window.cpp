@@ -95,7 +95,7 @@ TfrmDupCompare::TfrmDupCompare(QWidget* home)
   sides_[RightSide] = std::make_unique<PairSideView>(PairSideCaptions{"Bro&wse", "M&ark", "Ope&n", "Vi&ew"}, this);
 
   views = new QStackedWidget(this);
-  views->setFixedWidth(kClientWidth - 2 * kEdge);
+  views->setMinimumWidth(kClientWidth - 2 * kEdge);
   views->addWidget(buildSimpleView());
   views->addWidget(buildDetailedView());
 

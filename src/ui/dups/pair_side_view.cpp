@@ -79,6 +79,10 @@ PairSideView::PairSideView(const PairSideCaptions& captions, QWidget* window)
   }
   lines->setColumnStretch(1, 1);
   tlBox->setFocusPolicy(Qt::TabFocus);
+  // The lines are drawn on the button face; the space below them too.
+  QPalette listColours = tlBox->palette();
+  listColours.setColor(QPalette::Base, listColours.color(QPalette::Button));
+  tlBox->setPalette(listColours);
 }
 
 void PairSideView::showFile(const QString& path, const QString& name, const QString& folder, const QDateTime& now) {
