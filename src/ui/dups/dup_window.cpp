@@ -38,7 +38,7 @@ namespace tessaly {
 namespace {
 
 const QString kAllFiles = QStringLiteral("*.*");
-const QSize kStartSize(700, 480);
+const QSize kStartSize(900, 540);  // room for every column on first use
 constexpr int kButtonGap = 3;       // between the buttons of the row, and before the first
 constexpr int kDriveListMargin = 8;  // between the drive list and the window's right edge
 constexpr int kDriveListWidth = 230;
