@@ -2,7 +2,10 @@
 
 #include <gtest/gtest.h>
 
+#include <QApplication>
 #include <QStringList>
+#include <QTimer>
+#include <functional>
 #include <memory>
 
 #include "support/scripted_dialogs.h"
@@ -11,6 +14,22 @@
 #include "ui/dups/dup_window.h"
 
 namespace tessaly::testkit {
+
+// Runs the work on the next modal window of the type once it is up (events are let through
+// before some windows start their own loop); the work must close it.
+template <typename Window>
+void onNextModal(bool& seen, std::function<void(Window&)> work) {
+  auto* poll = new QTimer;
+  QObject::connect(poll, &QTimer::timeout, poll, [poll, &seen, work] {
+    auto* window = qobject_cast<Window*>(QApplication::activeModalWidget());
+    if (!window) return;
+    poll->stop();
+    poll->deleteLater();
+    seen = true;
+    work(*window);
+  });
+  poll->start(0);
+}
 
 // A duplicates or file-hogs window over the test's temporary tree alone, with every box
 // scripted and the pair comparison window beside it.

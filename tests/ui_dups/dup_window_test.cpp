@@ -17,6 +17,7 @@
 #include "core/common/settings_store.h"
 #include "dup_window_fixture.h"
 #include "platform/xdg_paths.h"
+#include "ui/browse/browse_window.h"
 #include "ui/common/help_topic.h"
 #include "support/keyboard_checks.h"
 #include "ui/grid/grid_table_model.h"
@@ -208,6 +209,27 @@ TEST_F(DupWindowTest, DuplicateNamesAreFoundCaseBlindAndBrowseNamesTheCurrentFil
   EXPECT_EQ(requests[0].folder, tree.path("b"));
   EXPECT_EQ(requests[0].file, "photo.jpg");
   EXPECT_EQ(requests[0].pattern, "*.*");
+}
+
+TEST_F(DupWindowTest, BrowseOpensTheBrowseWindowOnTheFilesFolderWithThePattern) {
+  tree.file("a/x.bin", "1");
+  tree.file("b/x.bin", "1");
+  open(true);
+  search();
+  window->setCurrentRow(1);
+  window->cbWildCard->setCurrentText("*.bin");
+  bool seen = false;
+  QString folder;
+  QString pattern;
+  testkit::onNextModal<TfrmBrowse>(seen, [&](TfrmBrowse& browse) {
+    folder = browse.currentFolder();
+    pattern = browse.pattern();
+    browse.reject();
+  });
+  window->btBrowse->click();
+  ASSERT_TRUE(seen);
+  EXPECT_EQ(folder, tree.path("b"));
+  EXPECT_EQ(pattern, "*.bin");
 }
 
 TEST_F(DupWindowTest, EveryControlIsReachableByKeyboardAndSpeaksTheHostsWords) {

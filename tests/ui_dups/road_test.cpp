@@ -13,6 +13,7 @@
 #include "core/common/removal_totals.h"
 #include "core/safeharbor/safe_harbor.h"
 #include "core/walk/drive_list.h"
+#include "dup_window_fixture.h"
 #include "support/fake_host.h"
 #include "support/scripted_dialogs.h"
 #include "support/temp_tree.h"
@@ -25,22 +26,6 @@
 
 namespace tessaly {
 namespace {
-
-// Runs the work on the next modal window of the type once it is up (events are let through
-// before some windows start their own loop); the work must close it.
-template <typename Window>
-void onNextModal(bool& seen, std::function<void(Window&)> work) {
-  auto* poll = new QTimer;
-  QObject::connect(poll, &QTimer::timeout, poll, [poll, &seen, work] {
-    auto* window = qobject_cast<Window*>(QApplication::activeModalWidget());
-    if (!window) return;
-    poll->stop();
-    poll->deleteLater();
-    seen = true;
-    work(*window);
-  });
-  poll->start(0);
-}
 
 void click(TfrmMain& main, const char* buttonName) {
   auto* button = main.findChild<QPushButton*>(QString::fromUtf8(buttonName));
@@ -68,7 +53,7 @@ TEST(RoadOfOneRequest, MarkedDuplicatesGoToTheTrashExceptTheProtectedCopy) {
   main.show();
   bool sawHarbor = false;
   dialogs.answer(Answer::Yes);  // "Tessaly will now scan ..."
-  onNextModal<TfrmNoDelete>(sawHarbor, [](TfrmNoDelete& harbor) {
+  testkit::onNextModal<TfrmNoDelete>(sawHarbor, [](TfrmNoDelete& harbor) {
     harbor.btBuild->click();
     harbor.btClose->click();
   });
@@ -81,7 +66,7 @@ TEST(RoadOfOneRequest, MarkedDuplicatesGoToTheTrashExceptTheProtectedCopy) {
   bool sawDeletion = false;
   QStringList heldBack;
   QStringList toGo;
-  onNextModal<TfrmDup>(sawDups, [&](TfrmDup& dups) {
+  testkit::onNextModal<TfrmDup>(sawDups, [&](TfrmDup& dups) {
     EXPECT_TRUE(dups.findDups());
     dups.pckDrive->setAllTicked(false);
     const QList<DriveListItem> items = dups.pckDrive->items();
@@ -96,7 +81,7 @@ TEST(RoadOfOneRequest, MarkedDuplicatesGoToTheTrashExceptTheProtectedCopy) {
     }
     EXPECT_EQ(dups.pnlSel->text(), "3 files 7,000 bytes");
     dialogs.answer(Answer::Yes);  // a question before the files go, should one be asked
-    onNextModal<TfrmReallyDelete>(sawDeletion, [&](TfrmReallyDelete& deletion) {
+    testkit::onNextModal<TfrmReallyDelete>(sawDeletion, [&](TfrmReallyDelete& deletion) {
       heldBack = deletion.safeHarborPanel();
       toGo = deletion.deletionPanel();
       deletion.btRecycle->click();

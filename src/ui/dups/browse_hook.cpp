@@ -1,9 +1,12 @@
 #include "ui/dups/browse_hook.h"
 
-#include "core/common/dialogs.h"
+#include "ui/browse/browse_window.h"
+#include "ui/main/app_state.h"
 
 namespace tessaly {
 
-void openBrowseWindow(QWidget*, const BrowseRequest&) { showInfo(QStringLiteral("Browse is not available yet.")); }
+void openBrowseWindow(QWidget* owner, const BrowseRequest& request) {
+  TfrmBrowse::openOn(request.folder, request.pattern, request.file, owner, &appState().defaultZipPath);
+}
 
 }  // namespace tessaly

@@ -13,8 +13,7 @@ struct BrowseRequest {
   QString file;     // the file named to it
 };
 
-// Opens the browse window modally on the request. The browse window is not part of the program
-// yet: until it is, an information box says so. This is the one place that will open it.
+// Opens the browse window modally on the request, with the program's archive folder.
 void openBrowseWindow(QWidget* owner, const BrowseRequest& request);
 
 }  // namespace tessaly

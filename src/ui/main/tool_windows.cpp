@@ -1,7 +1,9 @@
 #include "ui/main/tool_windows.h"
 
 #include "core/common/dialogs.h"
+#include "platform/xdg_paths.h"
 #include "ui/archive/unzip_window.h"
+#include "ui/browse/browse_window.h"
 #include "ui/dups/dup_compare_window.h"
 #include "ui/dups/dup_window.h"
 #include "ui/main/app_state.h"
@@ -32,6 +34,11 @@ ToolOutcome openDuplicates(QWidget* owner) {
   return {};
 }
 
+ToolOutcome openBrowse(QWidget* owner) {
+  TfrmBrowse::openOn(platform::homeFolder(), QString(), QString(), owner, &appState().defaultZipPath);
+  return {};
+}
+
 ToolOutcome openStatistics(QWidget* owner) {
   statisticsWindow(owner).showStatistics();
   return {};
@@ -55,7 +62,7 @@ std::vector<ToolEntry> toolWindows() {
       tool("btClean", "&Quick clean", "Quickly clean up temporary files", glyphs::quickClean, true),
       tool("btStatistic", "&Statistics", "Compute disk statistics", glyphs::statistics, false, std::nullopt,
            openStatistics),
-      tool("btBrowse", "&Browse", "Browse through disks/folders", glyphs::browse, true),
+      tool("btBrowse", "&Browse", "Browse through disks/folders", glyphs::browse, true, std::nullopt, openBrowse),
       tool("btClearCache", "&Clear internet files", "Clean up web browser cache folders",
            glyphs::clearInternetFiles, true),
       tool("btZip", "&Unzip archive files", "Unzip files that have been zipped up by Tessaly (compressed)",
