@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QFile>
+#include <QFileInfo>
 #include <QGroupBox>
 #include <QLabel>
 #include <QListWidget>
@@ -153,6 +154,25 @@ TEST_F(DupCompareTest, ASecondPressOnlyBringsTheWindowForwardAndClosingTheDuplic
   window.reset();
   EXPECT_FALSE(pairs->isVisible());
   EXPECT_EQ(pairs->parentWidget(), &home);  // still there for the next duplicates window
+}
+
+TEST_F(DupCompareTest, PrintingPrintsTheWindowAndGivesItBackItsColours) {
+  showPairs(2);  // the last "one.txt" beside the first "two.txt": their sizes differ
+  const QColor face = pairs->side(LeftSide).lblType->palette().color(QPalette::Window);
+  const QColor highlighted = pairs->side(LeftSide).lblSize->palette().color(QPalette::Window);
+  ASSERT_NE(face, highlighted);
+  const QString pdf = tree.path("pairs.pdf");
+  pairs->printer().setOutputFormat(QPrinter::PdfFormat);
+  pairs->printer().setOutputFileName(pdf);
+  dialogs.printerAccepted(false);
+  pairs->btPrint->click();
+  EXPECT_FALSE(QFileInfo::exists(pdf));
+  dialogs.printerAccepted(true);
+  pairs->btPrint->click();
+  EXPECT_GT(QFileInfo(pdf).size(), 0);
+  EXPECT_EQ(pairs->side(LeftSide).lblType->palette().color(QPalette::Window), face);
+  EXPECT_EQ(pairs->side(LeftSide).lblSize->palette().color(QPalette::Window), highlighted);
+  EXPECT_TRUE(dialogs.texts(MessageStyle::Error).isEmpty());
 }
 
 TEST_F(DupCompareTest, DetailsSwapsTheViewsAndVersionListsHideWithoutVersionLines) {
