@@ -1,7 +1,6 @@
 #include <QDateTime>
 #include <QDir>
 #include <QFile>
-#include <QLocale>
 #include <QSpinBox>
 #include <QComboBox>
 #include <QCheckBox>
@@ -9,7 +8,6 @@
 
 #include "app/shots/inspect_shots.h"
 #include "app/shots/shot_scenario.h"
-#include "core/common/date_texts.h"
 #include "core/walk/drive_list.h"
 #include "ui/dups/dup_compare_window.h"
 #include "ui/dups/dup_window.h"
@@ -67,8 +65,6 @@ void writeSampleFiles(const QString& root) {
 
 // The window after a search of the sample folder alone, every size counted.
 TfrmDup* searchedWindow(ShotContext& context, bool findDups, TfrmDupCompare* pairs) {
-  // The dates as a user in the United States sees them.
-  setShortDateFormat(fix2000(QLocale(QLocale::English, QLocale::UnitedStates).dateFormat(QLocale::ShortFormat)));
   const QString root = context.workFolder() + QStringLiteral("/home");
   writeSampleFiles(root);
   writeAddedFolders({root});
