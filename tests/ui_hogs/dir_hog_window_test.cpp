@@ -153,12 +153,12 @@ TEST_F(DirHogTest, AScanSortsLargestFirstAndSortBySizeThenAlternates) {
   for (int scan = 0; scan < 2; ++scan) {
     hogs.btTop->click();
     EXPECT_EQ(names(), largestFirst) << "after scan " << scan;
-    EXPECT_TRUE(hogs.sortItems[SortBySize]->isChecked());
-    hogs.sortItems[SortBySize]->trigger();
+    EXPECT_TRUE(hogs.sortItems[FolderSortBySize]->isChecked());
+    hogs.sortItems[FolderSortBySize]->trigger();
     EXPECT_EQ(names(), smallestFirst) << "first use after scan " << scan;
-    hogs.sortItems[SortBySize]->trigger();
+    hogs.sortItems[FolderSortBySize]->trigger();
     EXPECT_EQ(names(), largestFirst) << "second use after scan " << scan;
-    hogs.sortItems[SortBySize]->trigger();  // leaves the size direction ascending for the next scan
+    hogs.sortItems[FolderSortBySize]->trigger();  // leaves the size direction ascending for the next scan
   }
 }
 
@@ -166,13 +166,13 @@ TEST_F(DirHogTest, SortDirectionsLastFromOneOpeningOfTheWindowToTheNext) {
   const QStringList aToZ = paths({"Big", "Middle", "small"});
   const QStringList zToA = paths({"small", "Middle", "Big"});
   open().btTop->click();
-  window->sortItems[SortByName]->trigger();
+  window->sortItems[FolderSortByName]->trigger();
   const QStringList firstOpening = names();
   ASSERT_TRUE(firstOpening == aToZ || firstOpening == zToA);
   window.reset();
 
   open().btTop->click();
-  window->sortItems[SortByName]->trigger();
+  window->sortItems[FolderSortByName]->trigger();
   EXPECT_EQ(names(), firstOpening == aToZ ? zToA : aToZ);
 }
 
@@ -183,11 +183,11 @@ TEST_F(DirHogTest, HeadingClicksSortByTheirColumnButPercentUsedDoesNothing) {
   const QStringList bySize = names();
   clickHeading(FolderShareColumn);
   EXPECT_EQ(names(), bySize);
-  EXPECT_TRUE(hogs.sortItems[SortBySize]->isChecked());
+  EXPECT_TRUE(hogs.sortItems[FolderSortBySize]->isChecked());
 
-  const bool descending = folderHogsSortDirections().isDescending(SortBySubFolders);
+  const bool descending = folderHogsSortDirections().isDescending(FolderSortBySubFolders);
   clickHeading(FolderSubFoldersColumn);
-  EXPECT_TRUE(hogs.sortItems[SortBySubFolders]->isChecked());
+  EXPECT_TRUE(hogs.sortItems[FolderSortBySubFolders]->isChecked());
   const QStringList expected = descending ? paths({"Big", "small", "Middle"}) : paths({"Middle", "small", "Big"});
   EXPECT_EQ(names(), expected);
 }

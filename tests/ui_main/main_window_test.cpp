@@ -111,15 +111,6 @@ TEST_F(MainWindowTest, UncheckedToolsOpenWhileTheSafeHarborIsMissing) {
   EXPECT_TRUE(dialogs.texts().isEmpty());
 }
 
-TEST_F(MainWindowTest, ToolsNotBuiltYetSayTheyAreNotAvailable) {
-  writeFoldersList();
-  show();
-  for (const char* name : {"btDuplicate", "btFileHog"}) click(name);
-  EXPECT_EQ(dialogs.texts(MessageStyle::Information),
-            QStringList({"Duplicate files is not available yet.", "File hogs is not available yet."}));
-  EXPECT_TRUE(dialogs.texts(MessageStyle::Error).isEmpty());
-}
-
 TEST_F(MainWindowTest, BrowseOpensTheBrowseWindowOnTheHomeFolder) {
   testkit::TempTree tree;
   const QString home = tree.folder("home");

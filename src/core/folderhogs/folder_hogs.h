@@ -83,7 +83,7 @@ enum FolderHogsColumn {
 };
 
 // The five sort commands of the window, in menu order.
-enum FolderHogsSort { SortBySize, SortByFiles, SortBySubFolders, SortByAccessDate, SortByName };
+enum FolderHogsSort { FolderSortBySize, FolderSortByFiles, FolderSortBySubFolders, FolderSortByAccessDate, FolderSortByName };
 const std::vector<SortCommand>& folderHogsSorts();
 // Their directions last for the whole run of the program; every scan sets the size direction
 // back to descending.

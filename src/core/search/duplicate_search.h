@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QList>
+#include <functional>
 #include <memory>
 
 #include "core/grid/file_table.h"
@@ -37,8 +38,10 @@ class DuplicateSearch {
   explicit DuplicateSearch(SearchSettings settings) : settings_(std::move(settings)) {}
 
   // Walks every root in order (a ticked drive or added folder) and presents what it found;
-  // after abort() the files collected so far are presented.
-  void scan(const QList<WalkRoot>& roots, WalkPacer* pacer = nullptr);
+  // after abort() the files collected so far are presented. started gets the walk before it
+  // begins, so a window can give its abort button the walk.
+  void scan(const QList<WalkRoot>& roots, WalkPacer* pacer = nullptr,
+            const std::function<void(DirectoryWalk&)>& started = {});
   void abort();
   bool aborted() const { return aborted_; }
 

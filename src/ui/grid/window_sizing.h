@@ -19,10 +19,17 @@ inline constexpr int kGridWidthMargin = 25;
 inline constexpr int kMinimumWidthMargin = 3;     // right of the top panel
 inline constexpr int kScreenWidthMargin = 10;     // the least width stays this far inside the screen
 
-// The width of each column: its design width scaled from 96 pixels per inch to the screen's;
-// the columns of FileColumn::kRestOfWidth share what the grid's width leaves after the others'
-// unscaled design widths and the margin.
-std::vector<int> columnWidthsFor(const std::vector<int>& designWidths, int gridWidth, double pixelsPerInch);
+// The grids were designed for a font whose digits are 6 pixels wide at 96 pixels per inch.
+inline constexpr double kDesignDigitWidth = 6.0;
+// How much wider the font's digits are than the design font's (at least 1), so that the design
+// widths can grow with them and a number still fits its column.
+double fontWidthScale(const QFontMetrics& metrics);
+
+// The width of each column: its design width, widened for the font, scaled from 96 pixels per
+// inch to the screen's; the columns of FileColumn::kRestOfWidth share what the grid's width
+// leaves after the others' widened (but unscaled) design widths and the margin.
+std::vector<int> columnWidthsFor(const std::vector<int>& designWidths, int gridWidth, double pixelsPerInch,
+                                 double fontScale = 1.0);
 
 // The design widths were made for the small font of their day: a column is widened, where it
 // must be, to hold its heading and the widest text its kind of value shows, in the grid's font.

@@ -160,7 +160,7 @@ void TfrmDirHog::buildMenu() {
     connect(item, &QAction::triggered, this, [this, command] { sortBy(FolderHogsSort(command)); });
     sortItems.append(item);
   }
-  sortItems[SortBySize]->setChecked(true);
+  sortItems[FolderSortBySize]->setChecked(true);
   PopupMenu1->addSeparator();
   topPanel_->setPanel(Panel1);
   PopupMenu1->addAction(topPanel_->shrinkAction());
@@ -189,7 +189,7 @@ void TfrmDirHog::FormShow() {
 void TfrmDirHog::clearGrid() {
   grid->model()->clearRows();
   grid->forgetChoice();
-  sortItems[SortBySize]->setChecked(true);
+  sortItems[FolderSortBySize]->setChecked(true);
   grid->setFocus();
 }
 
@@ -207,8 +207,8 @@ void TfrmDirHog::scan(FolderHogsMode mode) {
   scanning_ = false;
   frame_.finish(!hogs.nothingFound());
   pckDriveClick();  // the ticks may have changed during the scan
-  folderHogsSortDirections().setDescending(SortBySize, true);
-  sortBy(SortBySize);
+  folderHogsSortDirections().setDescending(FolderSortBySize, true);
+  sortBy(FolderSortBySize);
 }
 
 void TfrmDirHog::btAbortClick() { frame_.abortClicked(); }

@@ -7,6 +7,8 @@
 #include "ui/clean/cache_window.h"
 #include "ui/clean/clean_window.h"
 #include "ui/dates/mods_window.h"
+#include "ui/dups/dup_compare_window.h"
+#include "ui/dups/dup_window.h"
 #include "ui/hogs/dir_hog_window.h"
 #include "ui/main/app_state.h"
 #include "ui/safeharbor/no_delete_window.h"
@@ -34,6 +36,14 @@ ToolOutcome openModal(QWidget* owner) {
   return {};
 }
 
+// "&Duplicate files" and "&File hogs": one window, in the mode findDups was given just before.
+ToolOutcome openDuplicates(QWidget* owner) {
+  const bool findDups = appState().findDups;
+  TfrmDup window(findDups, findDups ? &dupCompareWindow(owner) : nullptr, owner);
+  window.exec();
+  return {};
+}
+
 ToolOutcome openBrowse(QWidget* owner) {
   TfrmBrowse::openOn(platform::homeFolder(), QString(), QString(), owner, &appState().defaultZipPath);
   return {};
@@ -54,8 +64,9 @@ ToolOutcome openSafeHarbor(QWidget* owner) {
 
 std::vector<ToolEntry> toolWindows() {
   return {
-      tool("btDuplicate", "&Duplicate files", "Locate duplicate files", glyphs::duplicateFiles, true, true),
-      tool("btFileHog", "&File hogs", "Locate large files", glyphs::fileHogs, true, false),
+      tool("btDuplicate", "&Duplicate files", "Locate duplicate files", glyphs::duplicateFiles, true, true,
+           openDuplicates),
+      tool("btFileHog", "&File hogs", "Locate large files", glyphs::fileHogs, true, false, openDuplicates),
       tool("btFiles", "Files &accessed", "Locate old and recent files", glyphs::filesAccessed, true, std::nullopt,
            openModal<TfrmMods>),
       tool("btDirHogs", "Folder &hogs", "Locate folders taking the most space", glyphs::folderHogs, true, std::nullopt,
