@@ -1,6 +1,5 @@
 #include "ui/main/tool_windows.h"
 
-#include "core/common/dialogs.h"
 #include "platform/xdg_paths.h"
 #include "ui/archive/unzip_window.h"
 #include "ui/browse/browse_window.h"
@@ -18,10 +17,10 @@ namespace tessaly {
 namespace {
 
 ToolEntry tool(const char* buttonName, const char* caption, const char* hint, GlyphPainter glyph,
-               bool checksSafeHarbor, std::optional<bool> findDups = std::nullopt, ToolOpener opener = {}) {
+               bool checksSafeHarbor, std::optional<bool> findDups, ToolOpener opener) {
   const QString text = QString::fromUtf8(caption);
   return ToolEntry{QString::fromUtf8(buttonName), text, QString::fromUtf8(hint), glyph, checksSafeHarbor,
-                   findDups, opener ? std::move(opener) : notAvailableYet(text)};
+                   findDups, std::move(opener)};
 }
 
 ToolOutcome openUnzip(QWidget* owner) {
@@ -83,15 +82,6 @@ std::vector<ToolEntry> toolWindows() {
       tool("btBuild", "Bui&ld safe harbor",
            "Build list of folders that will not be deleted in Tessaly without warning", glyphs::buildSafeHarbor,
            false, std::nullopt, openSafeHarbor),
-  };
-}
-
-QString plainCaption(const QString& caption) { return QString(caption).remove(u'&'); }
-
-ToolOpener notAvailableYet(const QString& caption) {
-  return [text = plainCaption(caption) + QStringLiteral(" is not available yet.")](QWidget*) {
-    showInfo(text);
-    return ToolOutcome{};
   };
 }
 

@@ -40,12 +40,6 @@ struct ToolEntry {
 // This is the one place where the tool windows are plugged in.
 std::vector<ToolEntry> toolWindows();
 
-// The caption as the user reads it: "&File hogs" gives "File hogs".
-QString plainCaption(const QString& caption);
-
-// The opener of a tool that is not part of the program yet: an information box says so.
-ToolOpener notAvailableYet(const QString& caption);
-
 // Makes a tool window owned by the main window. With the hourglass the wait cursor shows
 // while the window is made and is gone before the caller shows it. The pointer destroys the
 // window when the opener returns, also when showing it throws.
