@@ -14,7 +14,6 @@ constexpr int kYearsUnread = 1;
 std::vector<QWidget*> filesAccessed(ShotContext& context) {
   auto* window = new TfrmMods;
   window->pckDrive->setItems(itemsTickingOnly(DriveListUse::FilesAccessed, makeSampleHome(context.workFolder())));
-  window->resize(760, 460);
   window->show();
   // The files nobody has read for a year.
   window->rbOnOrBefore->setChecked(true);

@@ -33,8 +33,8 @@
 namespace tessaly {
 namespace {
 
-constexpr int kDesignWidth = 636;
-constexpr int kDesignHeight = 420;
+// The size on first use: wide enough that every column fits under a desktop's font.
+constexpr QSize kStartSize(960, 480);
 constexpr int kGridRowHeight = 18;
 constexpr int kAllFilesIndex = 0;
 
@@ -79,7 +79,7 @@ TfrmMods::TfrmMods(QWidget* parent)
   setHelpTopic(this, QStringLiteral("files-accessed.html"));
   setWindowFlags(windowFlags() | Qt::WindowMaximizeButtonHint);
   setSizeGripEnabled(true);
-  resize(kDesignWidth, kDesignHeight);
+  resize(kStartSize);
   browseFile = [this](const QString& folder, const QString& file) { TfrmBrowse::openOn(folder, QString(), file, this); };
 
   buildPanel();
