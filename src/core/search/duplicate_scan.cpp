@@ -14,7 +14,7 @@ void DuplicateSearch::scan(const QList<WalkRoot>& roots, WalkPacer* pacer) {
   walk_ = &walk;
   walk.walkRoots(roots);
   walk_ = nullptr;
-  present();
+  present(pacer);
 }
 
 }  // namespace tessaly
