@@ -54,9 +54,12 @@ std::optional<KeepChoice> parseKeep(const QString& text) {
 std::optional<DuplicateArguments> parseArguments(const QCommandLineParser& parser) {
   DuplicateArguments parsed;
   if (parser.isSet(kKeepOption)) {
-    parsed.keep = parseKeep(parser.value(kKeepOption));
+    const QString rule = parser.value(kKeepOption);
+    parsed.keep = parseKeep(rule);
     if (!parsed.keep) {
-      failUsage(QStringLiteral("--keep is first, newest, oldest or in: followed by a folder."), kUsage);
+      failUsage(rule.startsWith(kInFolderPrefix) ? QStringLiteral("--keep in: needs a folder that exists.")
+                                                 : QStringLiteral("--keep is first, newest, oldest or in: followed by a folder."),
+                kUsage);
       return std::nullopt;
     }
   }
