@@ -108,6 +108,8 @@ class GroupComparison {
     for (Class& c : classes_) c.loaded = false;
     const size_t splitsFrom = classes_.size();
     for (size_t m = 0; m < members_.size(); ++m) {
+      // A block of a large group is many reads: an abort must not wait for all of them.
+      if (runner_.aborted()) return;
       Member& member = members_[m];
       if (!member.live) continue;
       if (classes_[size_t(member.cls)].members < 2) {
