@@ -16,6 +16,10 @@ constexpr qint64 kNanosecondsPerSecond = 1000000000;
 
 qint64 nanoseconds(const timespec& time) { return qint64(time.tv_sec) * kNanosecondsPerSecond + time.tv_nsec; }
 
+ReadOnlyFile::Version versionOf(const struct stat& status) {
+  return {qint64(status.st_size), nanoseconds(status.st_mtim), nanoseconds(status.st_ctim)};
+}
+
 }  // namespace
 
 ReadOnlyFile& ReadOnlyFile::operator=(ReadOnlyFile&& other) noexcept {
@@ -23,6 +27,7 @@ ReadOnlyFile& ReadOnlyFile::operator=(ReadOnlyFile&& other) noexcept {
     close();
     fd_ = other.fd_;
     size_ = other.size_;
+    opened_ = other.opened_;
     mayHaveHoles_ = other.mayHaveHoles_;
     other.fd_ = -1;
   }
@@ -45,6 +50,7 @@ bool ReadOnlyFile::open(const QString& path) {
   }
   fd_ = fd;
   size_ = qint64(status.st_size);
+  opened_ = versionOf(status);
   mayHaveHoles_ = qint64(status.st_blocks) * kStatBlockSize < size_;
   return true;
 }
@@ -53,6 +59,7 @@ void ReadOnlyFile::close() {
   if (fd_ >= 0) ::close(fd_);
   fd_ = -1;
   size_ = 0;
+  opened_ = {};
   mayHaveHoles_ = false;
   foundNoFile_ = false;
 }
@@ -75,7 +82,7 @@ qint64 ReadOnlyFile::readAt(qint64 offset, char* into, qint64 length) const {
 bool ReadOnlyFile::version(Version* now) const {
   struct stat status {};
   if (fd_ < 0 || ::fstat(fd_, &status) != 0) return false;
-  *now = Version{qint64(status.st_size), nanoseconds(status.st_mtim), nanoseconds(status.st_ctim)};
+  *now = versionOf(status);
   return true;
 }
 

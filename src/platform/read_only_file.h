@@ -10,7 +10,8 @@ class ReadOnlyFile {
  public:
   ReadOnlyFile() = default;
   ~ReadOnlyFile() { close(); }
-  ReadOnlyFile(ReadOnlyFile&& other) noexcept : fd_(other.fd_), size_(other.size_), mayHaveHoles_(other.mayHaveHoles_) {
+  ReadOnlyFile(ReadOnlyFile&& other) noexcept
+      : fd_(other.fd_), size_(other.size_), opened_(other.opened_), mayHaveHoles_(other.mayHaveHoles_) {
     other.fd_ = -1;
   }
   ReadOnlyFile& operator=(ReadOnlyFile&& other) noexcept;
@@ -39,6 +40,8 @@ class ReadOnlyFile {
   };
   // False when the file cannot be looked at.
   bool version(Version* now) const;
+  // The version the opening found.
+  const Version& openedVersion() const { return opened_; }
 
   // The first offset from offset on that holds data: a sparse file's holes read as zeros
   // without being stored. The offset itself where the file has no holes or the host does not
@@ -48,6 +51,7 @@ class ReadOnlyFile {
  private:
   int fd_ = -1;
   qint64 size_ = 0;
+  Version opened_;
   bool mayHaveHoles_ = false;  // fewer blocks stored than the size needs
   bool foundNoFile_ = false;
 };

@@ -70,7 +70,13 @@ TEST(SameContents, OnlyFilesWithEqualBytesFormGroups) {
   const qint64 large = 3 * kMegabyte + 5;
   const QByteArray base = patterned(large, 1);
   const QByteArray smallBase = patterned(1000, 2);
-  QByteArray manyEmpty;
+  // Enough files of one small size to be hashed before they are compared.
+  std::map<QString, QByteArray> manySmall;
+  constexpr int kSmallFiles = 12;
+  for (int i = 0; i < kSmallFiles; ++i) {
+    const char differing = char(i < 2 ? 0 : std::min(i, kSmallFiles - 2));
+    manySmall[QStringLiteral("m/%1").arg(i, 2, 10, QChar(u'0'))] = withByteAt(smallBase, 500, differing);
+  }
   const ContentCase cases[] = {
       {"equal size, first and last blocks, a pair with different middles",
        {{"a/x.bin", base}, {"b/x.bin", withByteAt(base, large / 2, 'x')}},
@@ -87,6 +93,7 @@ TEST(SameContents, OnlyFilesWithEqualBytesFormGroups) {
       {"small files, one block or less",
        {{"a/s.txt", smallBase}, {"b/s.txt", smallBase}, {"c/s.txt", withByteAt(smallBase, 0, 'z')}},
        {{"a/s.txt", "b/s.txt"}}},
+      {"many small files of one size", manySmall, {{"m/00", "m/01"}, {"m/10", "m/11"}}},
       {"two groups of one size", {{"a/1", base}, {"b/1", base}, {"a/2", withByteAt(base, 7, 'k')}, {"b/2", withByteAt(base, 7, 'k')}},
        {{"a/1", "b/1"}, {"a/2", "b/2"}}},
       {"empty files are one group, never a group of files that hold bytes",

@@ -30,16 +30,12 @@ struct HashStateDeleter {
 }  // namespace
 
 bool openCandidate(ContentCandidate& candidate, platform::ReadOnlyFile& file) {
-  platform::ReadOnlyFile::Version now;
   if (!file.open(candidate.path)) {
     // A file that is gone, or was replaced by something that is no file, changed.
     candidate.state = file.foundNoFile() ? CandidateState::Changed : CandidateState::Unreadable;
     return false;
   }
-  if (!file.version(&now)) {
-    candidate.state = CandidateState::Unreadable;
-    return false;
-  }
+  const platform::ReadOnlyFile::Version& now = file.openedVersion();
   if (candidate.state == CandidateState::Unopened) {
     candidate.version = now;
     candidate.state = now.size == candidate.size ? CandidateState::Readable : CandidateState::Changed;

@@ -57,14 +57,14 @@ std::vector<CandidateGroup> narrowByPart(std::vector<CandidateGroup> groups, Pha
 // bytes the others of the class are compared with.
 class GroupComparison {
  public:
-  GroupComparison(CandidateGroup& group, PhaseRunner& runner) : group_(group), runner_(runner) {
+  // openBudget: how many files one comparison may hold open.
+  GroupComparison(CandidateGroup& group, PhaseRunner& runner, qint64 openBudget) : group_(group), runner_(runner) {
     members_.resize(group.size());
     classes_.emplace_back();
     classes_.front().members = int(group.size());
     const qint64 size = group.front().size;
     // A group of many large files is opened again for each block rather than holding more
     // descriptors than the process may have.
-    const qint64 openBudget = platform::folderDescriptorBudget() / PhaseRunner::kMostReaders;
     keepOpen_ = size > kLargeBlockSize && qint64(group.size()) <= openBudget;
   }
 
@@ -179,6 +179,15 @@ class GroupComparison {
   bool keepOpen_ = false;
 };
 
+// A few files that fit in the first block are opened once, by the byte comparison: hashing
+// their first block would read them whole for nothing. Many such files are hashed first, so
+// that the comparison never meets more than a few different contents.
+constexpr size_t kFewFilesComparedWithoutHash = 8;
+
+bool comparedWithoutHash(const CandidateGroup& group) {
+  return group.front().size <= kFirstBlockSize && group.size() <= kFewFilesComparedWithoutHash;
+}
+
 }  // namespace
 
 SizeClasses groupBySize(const FileCollection& collection, PhaseRunner& runner) {
@@ -214,7 +223,7 @@ SizeClasses groupBySize(const FileCollection& collection, PhaseRunner& runner) {
 std::vector<CandidateGroup> narrowByFirstBlock(std::vector<CandidateGroup> groups, PhaseRunner& runner) {
   return narrowByPart(
       std::move(groups), runner, ContentPhase::FirstBlocks, [](qint64 size) { return Part{0, partsOf(size).firstEnd}; },
-      [](const CandidateGroup&) { return true; });
+      [](const CandidateGroup& group) { return !comparedWithoutHash(group); });
 }
 
 std::vector<CandidateGroup> narrowByLastBlock(std::vector<CandidateGroup> groups, PhaseRunner& runner) {
@@ -242,8 +251,9 @@ std::vector<CandidateGroup> confirmByBytes(std::vector<CandidateGroup> groups, P
   }
   std::vector<std::vector<std::vector<size_t>>> equal(groups.size());
   std::vector<char> finished(groups.size(), 0);
+  const qint64 openBudget = platform::folderDescriptorBudget() / PhaseRunner::kMostReaders;
   runner.run(ContentPhase::Bytes, groups.size(), files, bytes, [&](size_t g) {
-    equal[g] = GroupComparison(groups[g], runner).run();
+    equal[g] = GroupComparison(groups[g], runner, openBudget).run();
     finished[g] = !runner.aborted();
     runner.counted(qint64(groups[g].size()), 0);
   });

@@ -21,7 +21,8 @@ struct SizeClasses {
 };
 SizeClasses groupBySize(const FileCollection& collection, PhaseRunner& runner);
 
-// Each file's first block, read whole when the file is no larger.
+// Each file's first block, read whole when the file is no larger; a group of a few files no
+// larger than the block passes unread, to be compared byte by byte.
 std::vector<CandidateGroup> narrowByFirstBlock(std::vector<CandidateGroup> groups, PhaseRunner& runner);
 // Each file's last block, for files larger than the first block.
 std::vector<CandidateGroup> narrowByLastBlock(std::vector<CandidateGroup> groups, PhaseRunner& runner);
