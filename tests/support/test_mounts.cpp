@@ -50,6 +50,14 @@ TestMount TestMount::tmpfs(const QString& target, qint64 bytes) {
   return TestMount(reason.isEmpty() ? where : QByteArray(), reason);
 }
 
+TestMount TestMount::bind(const QString& source, const QString& target) {
+  const QByteArray where = platform::encodePath(target);
+  QString reason = enterPrivateNamespace();
+  if (reason.isEmpty() && ::mount(platform::encodePath(source).constData(), where.constData(), nullptr, MS_BIND, nullptr) != 0)
+    reason = systemReason("bind mount");
+  return TestMount(reason.isEmpty() ? where : QByteArray(), reason);
+}
+
 TestMount TestMount::btrfsWithSubVolume(const QString& image, const QString& target) {
   QString reason = enterPrivateNamespace();
   if (reason.isEmpty()) {

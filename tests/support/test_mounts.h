@@ -12,6 +12,8 @@ class TestMount {
  public:
   // A RAM file system of the given size: a disk that fills up after a few files.
   static TestMount tmpfs(const QString& target, qint64 bytes);
+  // The source folder shown again at the target: the same disk and device, another mount.
+  static TestMount bind(const QString& source, const QString& target);
   // A btrfs image file, made and mounted through a loop device, with a sub-volume "sub" that
   // is not mounted on its own (it shows another device on the same mount).
   static TestMount btrfsWithSubVolume(const QString& image, const QString& target);

@@ -26,6 +26,7 @@
 #include "ui/common/help_topic.h"
 #include "ui/common/help_window.h"
 #include "ui/common/standby_window.h"
+#include "ui/deletion/del_directory_window.h"
 #include "ui/deletion/really_delete_window.h"
 #include "ui/inspect/details_window.h"
 #include "ui/inspect/file_viewer.h"
@@ -96,6 +97,19 @@ class ExistingWindows : public ::testing::Test {
     services.defaultZipPath = &zipPath;
     return std::make_unique<TfrmReallyDelete>(DeletionRequest{{kept, keptToo, gone}, 1234, QStringLiteral("TempClean")},
                                               services);
+  }
+
+  // A folder holding a protected folder and a hidden file, so a run shows its warning, a
+  // question and its report.
+  std::unique_ptr<QWidget> folderDeletionWindow() {
+    const QString folder = tree.folder("project");
+    tree.file("project/keep/notes.txt", "x");
+    tree.file("project/.hidden", "x");
+    FolderDeletionServices services;
+    services.protection = &protection;
+    services.harbor = HarborLists{{folder + QStringLiteral("/keep/")}, {}, {}};
+    services.defaultZipPath = &zipPath;
+    return std::make_unique<TfrmDelDirectory>(folder, services);
   }
 
   // The file details of a small Windows program whose desktop will not open it.
@@ -213,6 +227,18 @@ class ExistingWindows : public ::testing::Test {
            deletion.lb1->selectAll();
            deletion.btToAgainst->click();
            deletion.btDelete->click();
+         }},
+        {"folder deletion", [this] { return folderDeletionWindow(); }, QStringLiteral("folder-deletion.html"), true,
+         [](QWidget& window, ScriptedDialogs& dialogs, auto&) {
+           auto& folder = as<TfrmDelDirectory>(window);
+           dialogs.answer(Answer::No);
+           folder.btRecycle->click();
+           dialogs.answer(Answer::No);
+           folder.btDelete->click();
+           // Yes to the warning, Cancel to the question about the hidden file: the report.
+           dialogs.answer(Answer::Yes);
+           dialogs.answer(Answer::Cancel);
+           folder.btDelete->click();
          }},
         {"file details", [this] { return detailsWindow(); }, QStringLiteral("file-details.html"), true,
          [](QWidget& window, ScriptedDialogs& dialogs, auto&) {

@@ -65,12 +65,19 @@ QCommandLineOption valueOption(const QString& name, const QString& valueName, co
   return QCommandLineOption(name, description, valueName);
 }
 
-MessagesToStderr::MessagesToStderr() { setDialogs(this); }
+MessagesToStderr::MessagesToStderr(bool answerYes) : answerYes_(answerYes) { setDialogs(this); }
 MessagesToStderr::~MessagesToStderr() { setDialogs(nullptr); }
 
 void MessagesToStderr::message(MessageStyle style, const QString& text) {
   fail(text);
   if (style == MessageStyle::Error || style == MessageStyle::Warning) failed_ = true;
+}
+
+Answer MessagesToStderr::ask(MessageStyle style, const QString& caption, const QString& text, AnswerSet answers) {
+  const Answer answer = answerYes_ && answers != AnswerSet::OkCancel ? Answer::Yes : RefusingDialogs::ask(style, caption, text, answers);
+  const QString said = answer == Answer::Yes ? QStringLiteral("Yes") : answer == Answer::No ? QStringLiteral("No") : QStringLiteral("Cancel");
+  fail(text + QStringLiteral("\nAnswered ") + said + u'.');
+  return answer;
 }
 
 }  // namespace tessaly::cli

@@ -40,16 +40,19 @@ void printOut(const QString& text);
 QCommandLineOption valueOption(const QString& name, const QString& valueName, const QString& description);
 
 // While it lives, the program's boxes become lines on stderr and every question gets the
-// refusing answer; a run that showed an error or a warning has failed.
+// refusing answer (or Yes, when the user said so on the command line) and is printed with it;
+// a run that showed an error or a warning has failed.
 class MessagesToStderr final : public RefusingDialogs {
  public:
-  MessagesToStderr();
+  explicit MessagesToStderr(bool answerYes = false);
   ~MessagesToStderr() override;
   bool failed() const { return failed_; }
 
   void message(MessageStyle style, const QString& text) override;
+  Answer ask(MessageStyle style, const QString& caption, const QString& text, AnswerSet answers) override;
 
  private:
+  bool answerYes_;
   bool failed_ = false;
 };
 
