@@ -79,6 +79,11 @@ bool isSelfName(const char* name) { return name[0] == '.' && (name[1] == 0 || (n
 
 }  // namespace
 
+bool isOtherMount(const EntryStatus& entry, const EntryStatus& top) {
+  if (entry.mountId != 0 && top.mountId != 0) return entry.mountId != top.mountId;
+  return entry.device != top.device;
+}
+
 bool pathStatus(const QString& path, EntryStatus* status, QString* reason) {
   if (statusAt(AT_FDCWD, encodePath(path).constData(), AT_SYMLINK_NOFOLLOW, status)) return true;
   if (reason) *reason = systemErrorText(errno);

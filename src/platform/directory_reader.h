@@ -27,6 +27,12 @@ struct EntryStatus {
   quint32 owner = 0;        // user id
 };
 
+// Another mounted file system than the one a walk or a run began on (top): it is its own drive
+// and is not entered. The mount tells: a btrfs sub-volume shows another device on the same mount
+// and is entered, a bind mount shows the same device on another mount and is not. Without mount
+// ids the device tells.
+bool isOtherMount(const EntryStatus& entry, const EntryStatus& top);
+
 // One look at a path, the link itself when its last part is one; false with the host's reason.
 bool pathStatus(const QString& path, EntryStatus* status, QString* reason = nullptr);
 

@@ -48,9 +48,4 @@ bool pathNames(const QString& path, const EntryStatus& status) {
   return pathStatus(path, &now) && now.device == status.device && now.inode == status.inode;
 }
 
-bool isOtherMount(const EntryStatus& entry, const EntryStatus& top) {
-  if (entry.mountId != 0 && top.mountId != 0) return entry.mountId != top.mountId;
-  return entry.device != top.device;
-}
-
 }  // namespace tessaly::platform

@@ -27,8 +27,4 @@ OpenFolder openFolderPath(const QString& path, QString* reason);
 // device and inode): the path-based services (trash, archive) reach what the descriptor shows.
 bool pathNames(const QString& path, const EntryStatus& status);
 
-// Another mounted file system than the one the run began on; told by the mount id where the
-// kernel gives one, so a btrfs sub-volume of the same mount is not mistaken for another drive.
-bool isOtherMount(const EntryStatus& entry, const EntryStatus& top);
-
 }  // namespace tessaly::platform

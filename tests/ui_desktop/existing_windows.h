@@ -23,11 +23,13 @@
 #include "ui/archive/folder_name_window.h"
 #include "ui/archive/zip_directory_window.h"
 #include "ui/archive/zip_options_window.h"
+#include "ui/browse/browse_window.h"
 #include "ui/common/help_topic.h"
 #include "ui/common/help_window.h"
 #include "ui/common/standby_window.h"
 #include "ui/deletion/del_directory_window.h"
 #include "ui/deletion/really_delete_window.h"
+#include "ui/grid/marked_grid.h"
 #include "ui/inspect/details_window.h"
 #include "ui/inspect/file_viewer.h"
 #include "ui/inspect/find_dialog.h"
@@ -239,6 +241,24 @@ class ExistingWindows : public ::testing::Test {
            dialogs.answer(Answer::Yes);
            dialogs.answer(Answer::Cancel);
            folder.btDelete->click();
+         }},
+        {"browse",
+         [this] {
+           tree.file("documents/letter.txt", "x");
+           tree.file("documents/budget.ods", "x");
+           return std::make_unique<TfrmBrowse>(tree.path("documents"));
+         },
+         QStringLiteral("browse.html"), true,
+         [](QWidget& window, ScriptedDialogs& dialogs, auto&) {
+           auto& browse = as<TfrmBrowse>(window);
+           // The close query, answered No, then the refusals of the root and a system folder.
+           browse.grid->markAll();
+           dialogs.answer(Answer::No);
+           browse.btClose->click();
+           for (const char* folder : {"/", "/usr"}) {
+             browse.setFolder(QString::fromLatin1(folder));
+             browse.btDeleteDirectory->click();
+           }
          }},
         {"file details", [this] { return detailsWindow(); }, QStringLiteral("file-details.html"), true,
          [](QWidget& window, ScriptedDialogs& dialogs, auto&) {

@@ -21,6 +21,7 @@
 #include "support/scripted_dialogs.h"
 #include "support/temp_tree.h"
 #include "ui/archive/unzip_window.h"
+#include "ui/browse/browse_window.h"
 #include "ui/main/app_state.h"
 #include "ui/common/help_topic.h"
 #include "ui/common/help_window.h"
@@ -99,13 +100,38 @@ TEST_F(MainWindowTest, UncheckedToolsOpenWhileTheSafeHarborIsMissing) {
 TEST_F(MainWindowTest, ToolsNotBuiltYetSayTheyAreNotAvailable) {
   writeFoldersList();
   show();
-  for (const QString& name : kCheckedTools) click(name);
+  for (const QString& name : kCheckedTools) {
+    if (name != QStringLiteral("btBrowse")) click(name);
+  }
   EXPECT_EQ(dialogs.texts(MessageStyle::Information),
             QStringList({"Duplicate files is not available yet.", "File hogs is not available yet.",
                          "Files accessed is not available yet.", "Folder hogs is not available yet.",
-                         "Quick clean is not available yet.", "Browse is not available yet.",
-                         "Clear internet files is not available yet."}));
+                         "Quick clean is not available yet.", "Clear internet files is not available yet."}));
   EXPECT_TRUE(dialogs.texts(MessageStyle::Error).isEmpty());
+}
+
+TEST_F(MainWindowTest, BrowseOpensTheBrowseWindowOnTheHomeFolder) {
+  testkit::TempTree tree;
+  const QString home = tree.folder("home");
+  tree.file("home/notes.txt", "n");
+  const QByteArray savedHome = qgetenv("HOME");
+  qputenv("HOME", QFile::encodeName(home));
+  writeFoldersList();
+  QString shownFolder;
+  QString shownPattern;
+  QTimer::singleShot(0, [&] {
+    auto* browseWindow = qobject_cast<TfrmBrowse*>(QApplication::activeModalWidget());
+    ASSERT_NE(browseWindow, nullptr);
+    shownFolder = browseWindow->currentFolder();
+    shownPattern = browseWindow->pattern();
+    browseWindow->btClose->click();
+  });
+  show();
+  click("btBrowse");
+  qputenv("HOME", savedHome);
+  EXPECT_EQ(shownFolder, home);
+  EXPECT_EQ(shownPattern, "*.*");
+  EXPECT_TRUE(dialogs.texts(MessageStyle::Information).isEmpty());
 }
 
 TEST_F(MainWindowTest, BuildingTheSafeHarborFromItsWindowUnlocksTheTools) {

@@ -328,21 +328,27 @@ TEST(DirectoryWalk, AfterAnAbortTheLaterRootsAreNeitherOpenedNorReported) {
 }
 
 TEST(DriveBoundary, TheMountTellsAnotherDriveAndTheDeviceOnlyWithoutMountIds) {
+  const auto onDrive = [](quint64 device, quint64 mountId) {
+    platform::EntryStatus status;
+    status.device = device;
+    status.mountId = mountId;
+    return status;
+  };
   struct Case {
     const char* what;
-    DriveIdentity entry;
+    platform::EntryStatus entry;
     bool another;
   } cases[] = {
-      {"same device, same mount", {1, 10}, false},
-      {"btrfs sub-volume: another device, same mount", {2, 10}, false},
-      {"bind mount: same device, another mount", {1, 11}, true},
-      {"another file system", {2, 11}, true},
-      {"no mount id: another device", {2, 0}, true},
-      {"no mount id: same device", {1, 0}, false},
+      {"same device, same mount", onDrive(1, 10), false},
+      {"btrfs sub-volume: another device, same mount", onDrive(2, 10), false},
+      {"bind mount: same device, another mount", onDrive(1, 11), true},
+      {"another file system", onDrive(2, 11), true},
+      {"no mount id: another device", onDrive(2, 0), true},
+      {"no mount id: same device", onDrive(1, 0), false},
   };
-  const DriveIdentity root{1, 10};
-  for (const Case& c : cases) EXPECT_EQ(isAnotherDrive(root, c.entry), c.another) << c.what;
-  EXPECT_TRUE(isAnotherDrive({1, 0}, {2, 10}));
+  const platform::EntryStatus root = onDrive(1, 10);
+  for (const Case& c : cases) EXPECT_EQ(platform::isOtherMount(c.entry, root), c.another) << c.what;
+  EXPECT_TRUE(platform::isOtherMount(onDrive(2, 10), onDrive(1, 0)));
 }
 
 TEST(DirectoryWalk, WalksABtrfsSubVolumeThatIsNotMountedOnItsOwn) {

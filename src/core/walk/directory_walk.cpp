@@ -27,11 +27,6 @@ bool rootDriveReady(const QString& root) {
   return mountPoint.isEmpty() || pathDriveReady(mountPoint);
 }
 
-bool isAnotherDrive(const DriveIdentity& root, const DriveIdentity& entry) {
-  if (root.mountId != 0 && entry.mountId != 0) return entry.mountId != root.mountId;
-  return entry.device != root.device;
-}
-
 DirectoryWalk::DirectoryWalk(WalkRequest request, WalkVisitor& visitor, WalkPacer* pacer)
     : request_(std::move(request)), visitor_(visitor), pacer_(pacer) {}
 

@@ -114,17 +114,6 @@ bool rootDriveReady(const QString& root);
 // The mount point of the drive holding a root; the root itself when no listed drive holds it.
 QString rootDrive(const QString& root);
 
-// Where a folder lives: its device and the mount it was reached through (0 when the kernel
-// does not tell).
-struct DriveIdentity {
-  quint64 device = 0;
-  quint64 mountId = 0;
-};
-// Another mounted file system is its own drive and is not entered. The mount tells: a btrfs
-// sub-volume shows another device on the same mount and is walked, a bind mount shows the
-// same device on another mount and is not. Without mount ids the device tells.
-bool isAnotherDrive(const DriveIdentity& root, const DriveIdentity& entry);
-
 // Wildcards "*" and "?", case-insensitive; "*.*" matches every name, with or without a dot.
 bool matchesPattern(const QString& name, const QString& pattern);
 // The mask rule: entries without hidden, system, volume-label and directory bits always

@@ -32,7 +32,7 @@ void TreeWalker::run(OpenFolder root, const EntryStatus& rootStatus, const QStri
   top.device = rootStatus.device;
   top.inode = rootStatus.inode;
   top.pathLength = path_.size();
-  rootMountId_ = rootStatus.mountId;
+  rootStatus_ = rootStatus;
   enter(0);
   int depth = 0;
   while (depth >= 0) {
@@ -90,7 +90,7 @@ bool TreeWalker::enterNextSubFolder(int depth) {
     EntryStatus status;
     if (!level.folder.entryStatus(listed.name, &status) || status.kind == EntryStatus::Other) continue;
     level.listedAnything = true;
-    if (status.kind != EntryStatus::Folder || isOtherMount(status)) continue;
+    if (status.kind != EntryStatus::Folder || platform::isOtherMount(status, rootStatus_)) continue;
     OpenFolder child = level.folder.openChild(listed.name);
     if (!child.isOpen()) continue;  // no access: skipped without a message
 
@@ -188,10 +188,6 @@ bool TreeWalker::ensureOpen(int depth) {
 void TreeWalker::giveBackDescriptors(int depth) {
   lowestOpen_ = qMin(lowestOpen_, depth);
   while (depth - lowestOpen_ + 1 > descriptorBudget_) levels_[size_t(lowestOpen_++)].folder.close();
-}
-
-bool TreeWalker::isOtherMount(const EntryStatus& status) const {
-  return isAnotherDrive({levels_.front().device, rootMountId_}, {status.device, status.mountId});
 }
 
 void TreeWalker::pathTo(int depth) { path_.truncate(levels_[size_t(depth)].pathLength); }

@@ -39,7 +39,6 @@ class TreeWalker {
   void unwind(int depth);
   bool ensureOpen(int depth);
   void giveBackDescriptors(int depth);
-  bool isOtherMount(const platform::EntryStatus& status) const;
   void pathTo(int depth);
   void fillEntry(const platform::EntryStatus& status);
 
@@ -52,7 +51,7 @@ class TreeWalker {
 
   std::deque<Level> levels_;  // deque: a level stays put while deeper ones are added
   int lowestOpen_ = 0;        // levels above this one have given back their descriptor
-  quint64 rootMountId_ = 0;
+  platform::EntryStatus rootStatus_;  // tells another drive
   QString rootPath_;
   QString path_;              // the path of the level being worked on
   WalkEntry entry_;           // reused, so a name is copied into existing storage

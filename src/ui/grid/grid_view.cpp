@@ -14,6 +14,7 @@ GridView::GridView(QWidget* parent) : QTableView(parent) {
   setWordWrap(false);
   setTextElideMode(Qt::ElideNone);  // cells are cut at their edge, as the reports cut them
   setCornerButtonEnabled(false);
+  setTabKeyNavigation(false);  // whole rows are picked with the arrows; Tab moves on to the buttons
   setHorizontalScrollMode(QAbstractItemView::ScrollPerPixel);
 
   QHeaderView* rows = verticalHeader();

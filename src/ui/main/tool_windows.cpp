@@ -1,7 +1,9 @@
 #include "ui/main/tool_windows.h"
 
 #include "core/common/dialogs.h"
+#include "platform/xdg_paths.h"
 #include "ui/archive/unzip_window.h"
+#include "ui/browse/browse_window.h"
 #include "ui/main/app_state.h"
 #include "ui/safeharbor/no_delete_window.h"
 #include "ui/stats/statistics_window.h"
@@ -19,6 +21,11 @@ ToolEntry tool(const char* buttonName, const char* caption, const char* hint, Gl
 ToolOutcome openUnzip(QWidget* owner) {
   TfrmUnZipIt window(appState().defaultZipPath, owner);
   window.exec();
+  return {};
+}
+
+ToolOutcome openBrowse(QWidget* owner) {
+  TfrmBrowse::openOn(platform::homeFolder(), QString(), QString(), owner, &appState().defaultZipPath);
   return {};
 }
 
@@ -44,7 +51,7 @@ std::vector<ToolEntry> toolWindows() {
       tool("btClean", "&Quick clean", "Quickly clean up temporary files", glyphs::quickClean, true),
       tool("btStatistic", "&Statistics", "Compute disk statistics", glyphs::statistics, false, std::nullopt,
            openStatistics),
-      tool("btBrowse", "&Browse", "Browse through disks/folders", glyphs::browse, true),
+      tool("btBrowse", "&Browse", "Browse through disks/folders", glyphs::browse, true, std::nullopt, openBrowse),
       tool("btClearCache", "&Clear internet files", "Clean up web browser cache folders",
            glyphs::clearInternetFiles, true),
       tool("btZip", "&Unzip archive files", "Unzip files that have been zipped up by Tessaly (compressed)",
