@@ -21,8 +21,14 @@ QStringList ScriptedDialogs::texts(MessageStyle style) const {
   return all;
 }
 
-void ScriptedDialogs::message(MessageStyle style, const QString& text) { shown_.append({style, QString(), text}); }
-void ScriptedDialogs::quietMessage(MessageStyle style, const QString& text) { shown_.append({style, QString(), text, true}); }
+void ScriptedDialogs::record(Shown shown) {
+  const QString text = shown.text;
+  shown_.append(std::move(shown));
+  if (const auto step = steps_.constFind(text); step != steps_.cend()) (*step)();
+}
+
+void ScriptedDialogs::message(MessageStyle style, const QString& text) { record({style, QString(), text}); }
+void ScriptedDialogs::quietMessage(MessageStyle style, const QString& text) { record({style, QString(), text, true}); }
 
 Answer ScriptedDialogs::ask(MessageStyle style, const QString& caption, const QString& text, AnswerSet answers) {
   shown_.append({style, caption, text});

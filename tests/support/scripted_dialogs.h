@@ -1,10 +1,12 @@
 #pragma once
 
 #include <QFont>
+#include <QHash>
 #include <QList>
 #include <QString>
 #include <QStringList>
 #include <deque>
+#include <functional>
 
 #include "core/common/dialogs.h"
 
@@ -34,6 +36,9 @@ class ScriptedDialogs final : public Dialogs {
   }
   // The font the next font dialog chooses; without one, every font dialog is cancelled.
   void fontChosen(const QFont& font) { fonts_.push_back(font); }
+  // The user's next step once a message box with this text is closed (pressing a button that
+  // the box's owner left live), run each time such a box is shown.
+  void afterMessage(const QString& text, std::function<void()> step) { steps_.insert(text, std::move(step)); }
 
   const QList<Shown>& shown() const { return shown_; }
   QStringList texts() const;  // every text shown, in order
@@ -64,11 +69,13 @@ class ScriptedDialogs final : public Dialogs {
   std::optional<PrintRange> nextPrinterAnswer(const QString& caption, const QString& text);
   bool nextFont(const QString& text, QFont& font);
   QString nextText(const QString& what);
+  void record(Shown shown);
   QList<Shown> shown_;
   std::deque<Answer> answers_;
   std::deque<QString> texts_;
   std::deque<PrinterAnswer> printerAnswers_;
   std::deque<QFont> fonts_;
+  QHash<QString, std::function<void()>> steps_;
 };
 
 }  // namespace tessaly::testkit

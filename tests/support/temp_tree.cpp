@@ -78,4 +78,8 @@ TempXdg::~TempXdg() {
   for (int i = 0; i < 3; ++i) qputenv(kXdgVariables[i], saved_[i]);
 }
 
+TempHome::TempHome() : saved_(qgetenv("HOME")) { qputenv("HOME", QFile::encodeName(dir_.path())); }
+
+TempHome::~TempHome() { qputenv("HOME", saved_); }
+
 }  // namespace tessaly::testkit

@@ -41,4 +41,18 @@ class TempXdg {
   QByteArray saved_[3];
 };
 
+// Points HOME at a fresh temporary folder for one test and restores it after, so that what the
+// program finds below the home folder (browser caches, sandboxed applications) is the test's.
+class TempHome {
+ public:
+  TempHome();
+  ~TempHome();
+  QString path() const { return dir_.path(); }
+  QString path(const QString& relative) const { return dir_.path() + u'/' + relative; }
+
+ private:
+  QTemporaryDir dir_;
+  QByteArray saved_;
+};
+
 }  // namespace tessaly::testkit

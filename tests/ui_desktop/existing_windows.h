@@ -24,6 +24,9 @@
 #include "ui/archive/zip_directory_window.h"
 #include "ui/archive/zip_options_window.h"
 #include "ui/browse/browse_window.h"
+#include "ui/clean/cache_window.h"
+#include "ui/clean/clean_window.h"
+#include "ui/scan/drive_check_list.h"
 #include "ui/common/help_topic.h"
 #include "ui/common/help_window.h"
 #include "ui/common/standby_window.h"
@@ -215,6 +218,29 @@ class ExistingWindows : public ::testing::Test {
            as<TfrmZipOptions>(window).SpeedButton1->click();
          }},
         {"folder name", [] { return std::make_unique<TfrmGetFolderName>(); }, kUnzipHelpPage},
+        {"internet cache", [] { return std::make_unique<TfrmCache>(); }, QStringLiteral("cache.html"), true,
+         [](QWidget& window, ScriptedDialogs& dialogs, auto&) {
+           auto& cache = as<TfrmCache>(window);
+           cache.btDel->click();
+           cache.btInit->click();
+           cache.btClear->click();
+           dialogs.chooseText(QString());
+           cache.btAdd->click();
+         }},
+        {"quick clean", [] { return std::make_unique<TfrmClean>(); }, QStringLiteral("quick-clean.html"), true,
+         [this](QWidget& window, auto&, const std::function<void()>& snapshot) {
+           auto& clean = as<TfrmClean>(window);
+           clean.DeselectAll1->trigger();
+           clean.btScan->click();
+           clean.SelectAll1->trigger();
+           // The added folder "music" alone: first without a temporary file, then with one.
+           clean.pckDrive->setAllTicked(false);
+           clean.pckDrive->item(clean.pckDrive->count() - 2)->setCheckState(Qt::Checked);
+           clean.btScan->click();
+           tree.file("music/mix.tmp", "x");
+           clean.btScan->click();
+           snapshot();
+         }},
         {"deletion", [this] { return deletionWindow(); }, QStringLiteral("deletion.html"), true,
          [](QWidget& window, ScriptedDialogs& dialogs, auto&) {
            auto& deletion = as<TfrmReallyDelete>(window);
@@ -277,6 +303,7 @@ class ExistingWindows : public ::testing::Test {
   }
 
   TempXdg xdg;
+  TempHome home;  // no browsers: the cache window finds none
   TempTree tree;
   FakeDriveTable drives;
   FakeFileTypes types;

@@ -100,13 +100,10 @@ TEST_F(MainWindowTest, UncheckedToolsOpenWhileTheSafeHarborIsMissing) {
 TEST_F(MainWindowTest, ToolsNotBuiltYetSayTheyAreNotAvailable) {
   writeFoldersList();
   show();
-  for (const QString& name : kCheckedTools) {
-    if (name != QStringLiteral("btBrowse")) click(name);
-  }
+  for (const char* name : {"btDuplicate", "btFileHog", "btFiles", "btDirHogs"}) click(name);
   EXPECT_EQ(dialogs.texts(MessageStyle::Information),
             QStringList({"Duplicate files is not available yet.", "File hogs is not available yet.",
-                         "Files accessed is not available yet.", "Folder hogs is not available yet.",
-                         "Quick clean is not available yet.", "Clear internet files is not available yet."}));
+                         "Files accessed is not available yet.", "Folder hogs is not available yet."}));
   EXPECT_TRUE(dialogs.texts(MessageStyle::Error).isEmpty());
 }
 
@@ -310,6 +307,15 @@ TEST_F(MainWindowTest, AboutTheMakerNameAndTheWebAddressOpenTheAboutWindow) {
               QStringLiteral("How to contact us"))
         << label;
   }
+}
+
+TEST_F(MainWindowTest, TheCleaningToolsOpenTheirWindowsOnceTheSafeHarborIsBuilt) {
+  const testkit::TempHome home;
+  writeFoldersList();
+  show();
+  EXPECT_EQ(captionOfModalOpenedBy([&] { click("btClearCache"); }), QStringLiteral("Internet Browser Cache Folders"));
+  EXPECT_EQ(captionOfModalOpenedBy([&] { click("btClean"); }), QStringLiteral("Find and delete temporary files"));
+  EXPECT_TRUE(dialogs.texts(MessageStyle::Error).isEmpty());
 }
 
 TEST_F(MainWindowTest, HelpOpensTheManualAtItsFirstPage) {

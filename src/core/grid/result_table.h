@@ -14,7 +14,7 @@ struct ResultRow {
   QStringList cells;
   bool marked = false;
   bool shaded = false;                // group parity of the duplicate windows
-  std::optional<quint32> cellColour;  // 0xRRGGBB background of the row's cells
+  std::optional<quint32> cellColour = std::nullopt;  // 0xRRGGBB background of the row's cells
 };
 
 // A grid whose cells are texts: folder hogs' result lines and any grid built cell by cell.

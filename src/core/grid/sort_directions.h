@@ -1,6 +1,7 @@
 #pragma once
 
 #include <initializer_list>
+#include <utility>
 #include <vector>
 
 namespace tessaly {
@@ -11,6 +12,7 @@ class SortDirections {
  public:
   // The starting direction of each command, true for descending.
   SortDirections(std::initializer_list<bool> startDescending) : descending_(startDescending) {}
+  explicit SortDirections(std::vector<bool> startDescending) : descending_(std::move(startDescending)) {}
 
   // The direction for this use; the next use goes the other way.
   bool take(int command) {

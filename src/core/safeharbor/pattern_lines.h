@@ -18,6 +18,8 @@ QStringList readPatternLines(const QString& section, const QStringList& neverSto
 // Stores the patterns of the lines, in their order.
 void writePatternLines(const QString& section, const QStringList& lines);
 
+// The section of the temporary-file patterns that quick clean searches for.
+inline const QString kTempFilesSection = QStringLiteral("TempFiles");
 // The section of the protected file types (the keep list).
 inline const QString kProtectedTypesSection = QStringLiteral("NoDelExt");
 

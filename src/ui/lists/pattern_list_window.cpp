@@ -20,7 +20,7 @@ const PatternListKind& tempFilesKind() {
                       "responsibility to ensure that you have selected the proper extensions for file deletion."),
        QStringLiteral(".FTS files may deleted if you're really short of space.  They are help file searching "
                       "add-ons.  They can be re-generated as needed.")},
-      QStringLiteral("TempFiles"),
+      kTempFilesSection,
       {QStringLiteral("*.tmp"), QStringLiteral("*.fts"), QStringLiteral("*.bak"), QStringLiteral("*.$$$")},
       {QStringLiteral("*.bak"), QStringLiteral("*.chk"), QStringLiteral("*.tmp"), QStringLiteral("*.temp"),
        QStringLiteral("*.fts"), QStringLiteral("*.old"), QStringLiteral("*.$$$"), QStringLiteral("*.---"),

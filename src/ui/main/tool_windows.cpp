@@ -4,6 +4,8 @@
 #include "platform/xdg_paths.h"
 #include "ui/archive/unzip_window.h"
 #include "ui/browse/browse_window.h"
+#include "ui/clean/cache_window.h"
+#include "ui/clean/clean_window.h"
 #include "ui/main/app_state.h"
 #include "ui/safeharbor/no_delete_window.h"
 #include "ui/stats/statistics_window.h"
@@ -29,6 +31,16 @@ ToolOutcome openBrowse(QWidget* owner) {
   return {};
 }
 
+ToolOutcome openQuickClean(QWidget* owner) {
+  makeToolWindow<TfrmClean>(owner)->exec();
+  return {};
+}
+
+ToolOutcome openCache(QWidget* owner) {
+  makeToolWindow<TfrmCache>(owner)->exec();
+  return {};
+}
+
 ToolOutcome openStatistics(QWidget* owner) {
   statisticsWindow(owner).showStatistics();
   return {};
@@ -48,12 +60,13 @@ std::vector<ToolEntry> toolWindows() {
       tool("btFileHog", "&File hogs", "Locate large files", glyphs::fileHogs, true, false),
       tool("btFiles", "Files &accessed", "Locate old and recent files", glyphs::filesAccessed, true),
       tool("btDirHogs", "Folder &hogs", "Locate folders taking the most space", glyphs::folderHogs, true),
-      tool("btClean", "&Quick clean", "Quickly clean up temporary files", glyphs::quickClean, true),
+      tool("btClean", "&Quick clean", "Quickly clean up temporary files", glyphs::quickClean, true,
+           std::nullopt, openQuickClean),
       tool("btStatistic", "&Statistics", "Compute disk statistics", glyphs::statistics, false, std::nullopt,
            openStatistics),
       tool("btBrowse", "&Browse", "Browse through disks/folders", glyphs::browse, true, std::nullopt, openBrowse),
       tool("btClearCache", "&Clear internet files", "Clean up web browser cache folders",
-           glyphs::clearInternetFiles, true),
+           glyphs::clearInternetFiles, true, std::nullopt, openCache),
       tool("btZip", "&Unzip archive files", "Unzip files that have been zipped up by Tessaly (compressed)",
            glyphs::unzipArchive, false, std::nullopt, openUnzip),
       tool("btBuild", "Bui&ld safe harbor",
