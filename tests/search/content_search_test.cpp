@@ -236,15 +236,20 @@ TEST(SameContents, AFileChangedBetweenPhasesIsLeftOutOfItsGroup) {
   }
 }
 
+// A window aborts through the search or through the walk it was given.
 TEST(SameContents, AnAbortWhileReadingShowsNoUnprovenGroup) {
   testkit::TempTree tree;
   const QByteArray bytes = patterned(2 * kMegabyte, 7);
   for (const char* folder : {"a", "b", "c"}) tree.file(QString::fromUtf8(folder) + QStringLiteral("/f.bin"), bytes);
-  DuplicateSearch search(sameContents());
-  ActionAtPhase pacer(QStringLiteral("Comparing whole files"), [&] { search.abort(); });
-  search.scan(rootOf(tree), &pacer);
-  EXPECT_TRUE(search.aborted());
-  EXPECT_EQ(search.table().rowCount(), 0);
+  for (bool throughWalk : {false, true}) {
+    SCOPED_TRACE(throughWalk);
+    DuplicateSearch search(sameContents());
+    DirectoryWalk* walk = nullptr;
+    ActionAtPhase pacer(QStringLiteral("Comparing whole files"), [&] { throughWalk ? walk->abort() : search.abort(); });
+    search.scan(rootOf(tree), &pacer, [&](DirectoryWalk& started) { walk = &started; });
+    EXPECT_TRUE(pacer.done());
+    EXPECT_EQ(search.table().rowCount(), 0);
+  }
 }
 
 // The phases as the status line gets them, and the bytes each of them reads.

@@ -10,6 +10,7 @@
 #include <QTimer>
 #include <QVBoxLayout>
 #include <climits>
+#include <cmath>
 
 #include "core/grid/grid_text.h"
 #include "deletion/fake_protection_check.h"
@@ -20,6 +21,7 @@
 #include "ui/grid/grid_cell_delegate.h"
 #include "ui/grid/marked_grid.h"
 #include "ui/grid/report_commands.h"
+#include "ui/grid/window_sizing.h"
 
 namespace tessaly {
 namespace {
@@ -564,9 +566,13 @@ TEST_F(MarkedGridTest, ColumnsTakeTheirDesignWidthsAndTheLastTakesTheRest) {
   window.resize(900, 300);
   QCoreApplication::processEvents();
   ASSERT_EQ(grid->logicalDpiX(), 96);
-  EXPECT_EQ(grid->columnWidth(Filename), 93);
-  EXPECT_EQ(grid->columnWidth(Folder), 184);
-  EXPECT_EQ(grid->columnWidth(Type), grid->width() - (93 + 58 + 64 + 184) - 25);
+  // The design widths grow with the font's digits.
+  const double font = fontWidthScale(grid->fontMetrics());
+  const auto widened = [font](int width) { return int(std::lround(width * font)); };
+  EXPECT_EQ(grid->columnWidth(Filename), widened(93));
+  EXPECT_EQ(grid->columnWidth(Folder), widened(184));
+  EXPECT_EQ(grid->columnWidth(Type),
+            grid->width() - (widened(93) + widened(58) + widened(64) + widened(184)) - 25);
   // The printed report reads the widths on the screen.
   EXPECT_EQ(grid->table().widthOf(Type), grid->columnWidth(Type));
 }

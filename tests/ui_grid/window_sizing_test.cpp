@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
 #include <QAction>
+#include <QFont>
+#include <QFontMetrics>
 #include <QLabel>
 #include <QVBoxLayout>
 
@@ -26,6 +28,20 @@ TEST(WindowSizingTest, DesignWidthsScaleWithTheScreenAndTheRestColumnsShareWhatI
       {"a grid too narrow leaves the rest nothing", {300, kRest}, 200, 96, {300, 0}},
   };
   for (const auto& c : cases) EXPECT_EQ(columnWidthsFor(c.design, c.gridWidth, c.pixelsPerInch), c.expected) << c.name;
+}
+
+TEST(WindowSizingTest, AFontWithWiderDigitsWidensTheColumnsAndTheRestShrinksByAsMuch) {
+  // Digits half as wide again as the design font's: 58 design pixels become 87.
+  EXPECT_EQ(columnWidthsFor({93, 58, kRest}, 900, 96, 1.5), (std::vector<int>{140, 87, 900 - 227 - 25}));
+  EXPECT_EQ(columnWidthsFor({93, 58, kRest}, 900, 144, 1.5), (std::vector<int>{210, 131, 900 - 227 - 25}));
+
+  QFont narrow;
+  narrow.setPixelSize(4);
+  EXPECT_EQ(fontWidthScale(QFontMetrics(narrow)), 1.0);
+  QFont wide;
+  wide.setPixelSize(40);
+  const QFontMetrics wideMetrics(wide);
+  EXPECT_DOUBLE_EQ(fontWidthScale(wideMetrics), wideMetrics.horizontalAdvance(QStringLiteral("0123456789")) / 60.0);
 }
 
 TEST(WindowSizingTest, TheLeastSizeIsThePanelsRightEdgePlusThreeAndTwiceItsBottomCappedByTheScreen) {

@@ -3,6 +3,7 @@
 // here; scripts/screenshot.sh runs this on a virtual display.
 #include <QApplication>
 #include <QCommandLineParser>
+#include <QLocale>
 #include <QPainter>
 #include <QPixmap>
 #include <QTemporaryDir>
@@ -81,7 +82,10 @@ int main(int argc, char** argv) {
   // Nothing may wait for a person: every box is refused.
   tessaly::RefusingDialogs dialogs;
   tessaly::setDialogs(&dialogs);
-  tessaly::setShortDateFormat(tessaly::fix2000(tessaly::shortDateFormat()));
+  // Every picture shows dates and numbers as a user in the United States sees them, whatever
+  // the locale of the machine that takes it.
+  QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
+  tessaly::setShortDateFormat(tessaly::fix2000(QLocale().dateFormat(QLocale::ShortFormat)));
   const tessaly::shots::DesktopDrives drives(tessaly::platform::driveTable());
   tessaly::platform::setDriveTable(&drives);
 

@@ -22,6 +22,7 @@ class PhaseRunner {
   static constexpr unsigned kFewestReaders = 2;
 
   explicit PhaseRunner(ContentPacer* pacer = nullptr);
+  void setPacer(ContentPacer* pacer) { pacer_ = pacer; }
 
   // Safe from any thread; the readers stop after the block they are reading.
   void abort() { aborted_.store(true, std::memory_order_relaxed); }

@@ -23,6 +23,8 @@ struct ContentGroups {
 class ContentSearch {
  public:
   explicit ContentSearch(ContentPacer* pacer = nullptr) : runner_(pacer) {}
+  // A pacer that needs the search itself is given after it is made.
+  void setPacer(ContentPacer* pacer) { runner_.setPacer(pacer); }
 
   ContentGroups run(const FileCollection& collection);
   // Safe from any thread, also from the pacer's calls: the search stops after the blocks

@@ -2,7 +2,8 @@
 
 namespace tessaly {
 
-void DuplicateSearch::scan(const QList<WalkRoot>& roots, WalkPacer* pacer) {
+void DuplicateSearch::scan(const QList<WalkRoot>& roots, WalkPacer* pacer,
+                           const std::function<void(DirectoryWalk&)>& started) {
   collection_.clear();
   table_ = FileTable{};
   aborted_ = false;
@@ -12,9 +13,11 @@ void DuplicateSearch::scan(const QList<WalkRoot>& roots, WalkPacer* pacer) {
   request.fileMask = kDuplicatesMask;
   DirectoryWalk walk(request, visitor, pacer);
   walk_ = &walk;
+  if (started) started(walk);
   walk.walkRoots(roots);
-  walk_ = nullptr;
+  // The walk stays known while "Same contents" reads: a window aborts through it.
   present(pacer);
+  walk_ = nullptr;
 }
 
 }  // namespace tessaly

@@ -7,19 +7,29 @@
 namespace tessaly {
 namespace {
 
-// The phases of "Same contents" show in the status line as the walk's folders do.
+// The phases of "Same contents" show in the status line as the walk's folders do, and an
+// abort given to the walk meanwhile stops the reading.
 class PhaseTexts final : public ContentPacer {
  public:
-  explicit PhaseTexts(WalkPacer* pacer) : pacer_(pacer) {}
+  PhaseTexts(WalkPacer* pacer, const DirectoryWalk* walk, ContentSearch& search)
+      : pacer_(pacer), walk_(walk), search_(search) {}
   void progress(const ContentProgress& progress) override {
     if (pacer_) pacer_->progress(contentProgressText(progress));
+    followWalk();
   }
   void pump() override {
     if (pacer_) pacer_->pump();
+    followWalk();
   }
 
  private:
+  void followWalk() {
+    if (walk_ && walk_->aborted()) search_.abort();
+  }
+
   WalkPacer* pacer_;
+  const DirectoryWalk* walk_;
+  ContentSearch& search_;
 };
 
 QString filesCount(qsizetype count) {
@@ -57,9 +67,10 @@ void DuplicateSearch::present(WalkPacer* pacer) {
 
 // No column tells two groups of one size apart, so every group takes the other shade.
 void DuplicateSearch::presentSameContents(WalkPacer* pacer) {
-  if (!aborted_) {
-    PhaseTexts texts(pacer);
-    ContentSearch search(&texts);
+  if (!aborted_ && !(walk_ && walk_->aborted())) {
+    ContentSearch search;
+    PhaseTexts texts(pacer, walk_, search);
+    search.setPacer(&texts);
     contentSearch_ = &search;
     contentGroups_ = search.run(collection_);
     contentSearch_ = nullptr;

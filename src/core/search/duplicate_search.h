@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QList>
+#include <functional>
 #include <memory>
 
 #include "core/grid/file_table.h"
@@ -38,10 +39,12 @@ class DuplicateSearch {
   explicit DuplicateSearch(SearchSettings settings) : settings_(std::move(settings)) {}
 
   // Walks every root in order (a ticked drive or added folder) and presents what it found;
-  // after abort() the files collected so far are presented. "Same contents" then reads the
+  // after abort() the files collected so far are presented. started gets the walk before it
+  // begins, so a window can give its abort button the walk. "Same contents" then reads the
   // files on threads of its own, and the pacer's progress gets the text of each phase for the
   // status line; an abort during the walk or the reading presents only the groups proven.
-  void scan(const QList<WalkRoot>& roots, WalkPacer* pacer = nullptr);
+  void scan(const QList<WalkRoot>& roots, WalkPacer* pacer = nullptr,
+            const std::function<void(DirectoryWalk&)>& started = {});
   // Also from the pacer's calls.
   void abort();
   bool aborted() const { return aborted_; }

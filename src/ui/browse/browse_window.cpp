@@ -33,7 +33,7 @@ namespace {
 constexpr int kLeftColumnWidth = 200;
 constexpr int kButtonGap = 5;
 constexpr int kBrowseTextInset = 3;
-constexpr QSize kStartSize(860, 500);
+constexpr QSize kStartSize(980, 500);
 // The longest texts the four narrow columns are sized for: a date late in the year, a time
 // late in the day, a size in the tens of gigabytes.
 const QDate kWidestDate(2000, 12, 28);

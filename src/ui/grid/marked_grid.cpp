@@ -213,7 +213,7 @@ void MarkedGrid::applyColumnWidths() {
   const FileTable& grid = table();
   std::vector<int> designWidths;
   for (int c = 0; c < grid.columnCount(); ++c) designWidths.push_back(grid.column(c).designWidth);
-  const std::vector<int> widths = columnWidthsFor(designWidths, width(), logicalDpiX());
+  const std::vector<int> widths = columnWidthsFor(designWidths, width(), logicalDpiX(), fontWidthScale(fontMetrics()));
   for (int c = 0; c < int(widths.size()); ++c) setColumnWidth(c, widths[size_t(c)]);
 }
 

@@ -1,6 +1,7 @@
 #include "ui/grid/window_sizing.h"
 
 #include <QAction>
+#include <QFontMetrics>
 #include <QScreen>
 #include <QWidget>
 #include <cmath>
@@ -14,20 +15,28 @@ int scaled(int designPixels, double pixelsPerInch) {
 
 }  // namespace
 
-std::vector<int> columnWidthsFor(const std::vector<int>& designWidths, int gridWidth, double pixelsPerInch) {
+double fontWidthScale(const QFontMetrics& metrics) {
+  const QString digits = QStringLiteral("0123456789");
+  return qMax(1.0, metrics.horizontalAdvance(digits) / (digits.size() * kDesignDigitWidth));
+}
+
+std::vector<int> columnWidthsFor(const std::vector<int>& designWidths, int gridWidth, double pixelsPerInch,
+                                 double fontScale) {
+  const auto widened = [fontScale](int width) { return int(std::lround(width * fontScale)); };
   int designed = 0;
   int sharing = 0;
   for (int width : designWidths) {
     if (width == FileColumn::kRestOfWidth) {
       ++sharing;
     } else {
-      designed += width;
+      designed += widened(width);
     }
   }
   const int rest = sharing > 0 ? qMax(0, gridWidth - designed - kGridWidthMargin) / sharing : 0;
   std::vector<int> widths;
   widths.reserve(designWidths.size());
-  for (int width : designWidths) widths.push_back(width == FileColumn::kRestOfWidth ? rest : scaled(width, pixelsPerInch));
+  for (int width : designWidths)
+    widths.push_back(width == FileColumn::kRestOfWidth ? rest : scaled(widened(width), pixelsPerInch));
   return widths;
 }
 

@@ -7,6 +7,7 @@
 #include "core/grid/file_table.h"
 
 class QAction;
+class QFontMetrics;
 class QWidget;
 
 namespace tessaly {
@@ -18,10 +19,17 @@ inline constexpr int kGridWidthMargin = 25;
 inline constexpr int kMinimumWidthMargin = 3;     // right of the top panel
 inline constexpr int kScreenWidthMargin = 10;     // the least width stays this far inside the screen
 
-// The width of each column: its design width scaled from 96 pixels per inch to the screen's;
-// the columns of FileColumn::kRestOfWidth share what the grid's width leaves after the others'
-// unscaled design widths and the margin.
-std::vector<int> columnWidthsFor(const std::vector<int>& designWidths, int gridWidth, double pixelsPerInch);
+// The grids were designed for a font whose digits are 6 pixels wide at 96 pixels per inch.
+inline constexpr double kDesignDigitWidth = 6.0;
+// How much wider the font's digits are than the design font's (at least 1), so that the design
+// widths can grow with them and a number still fits its column.
+double fontWidthScale(const QFontMetrics& metrics);
+
+// The width of each column: its design width, widened for the font, scaled from 96 pixels per
+// inch to the screen's; the columns of FileColumn::kRestOfWidth share what the grid's width
+// leaves after the others' widened (but unscaled) design widths and the margin.
+std::vector<int> columnWidthsFor(const std::vector<int>& designWidths, int gridWidth, double pixelsPerInch,
+                                 double fontScale = 1.0);
 
 // A tool window's least size: the top panel's right edge plus 3 pixels, at most the screen's
 // width less 10, and twice the panel's bottom edge; both design edges scaled to the screen.

@@ -17,6 +17,7 @@
 #include "ui/common/help_topic.h"
 #include "ui/main/main_decor.h"
 #include "ui/main/maker_details.h"
+#include "ui/dups/dup_compare_window.h"
 #include "ui/stats/statistics_window.h"
 
 namespace tessaly {
@@ -140,6 +141,7 @@ void TfrmMain::FormCreate() {
   setHelpTopic(this, kContentsPage);
   // Made once, beside the main window, so it keeps its results between openings.
   statisticsWindow(this);
+  dupCompareWindow(this);
 }
 
 void TfrmMain::showEvent(QShowEvent* event) {

@@ -6,6 +6,8 @@
 #include "ui/browse/browse_window.h"
 #include "ui/clean/cache_window.h"
 #include "ui/clean/clean_window.h"
+#include "ui/dups/dup_compare_window.h"
+#include "ui/dups/dup_window.h"
 #include "ui/main/app_state.h"
 #include "ui/safeharbor/no_delete_window.h"
 #include "ui/stats/statistics_window.h"
@@ -22,6 +24,14 @@ ToolEntry tool(const char* buttonName, const char* caption, const char* hint, Gl
 
 ToolOutcome openUnzip(QWidget* owner) {
   TfrmUnZipIt window(appState().defaultZipPath, owner);
+  window.exec();
+  return {};
+}
+
+// "&Duplicate files" and "&File hogs": one window, in the mode findDups was given just before.
+ToolOutcome openDuplicates(QWidget* owner) {
+  const bool findDups = appState().findDups;
+  TfrmDup window(findDups, findDups ? &dupCompareWindow(owner) : nullptr, owner);
   window.exec();
   return {};
 }
@@ -56,8 +66,9 @@ ToolOutcome openSafeHarbor(QWidget* owner) {
 
 std::vector<ToolEntry> toolWindows() {
   return {
-      tool("btDuplicate", "&Duplicate files", "Locate duplicate files", glyphs::duplicateFiles, true, true),
-      tool("btFileHog", "&File hogs", "Locate large files", glyphs::fileHogs, true, false),
+      tool("btDuplicate", "&Duplicate files", "Locate duplicate files", glyphs::duplicateFiles, true, true,
+           openDuplicates),
+      tool("btFileHog", "&File hogs", "Locate large files", glyphs::fileHogs, true, false, openDuplicates),
       tool("btFiles", "Files &accessed", "Locate old and recent files", glyphs::filesAccessed, true),
       tool("btDirHogs", "Folder &hogs", "Locate folders taking the most space", glyphs::folderHogs, true),
       tool("btClean", "&Quick clean", "Quickly clean up temporary files", glyphs::quickClean, true,
