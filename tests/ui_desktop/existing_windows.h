@@ -30,9 +30,12 @@
 #include "ui/common/help_topic.h"
 #include "ui/common/help_window.h"
 #include "ui/common/standby_window.h"
+#include "ui/dates/date_box.h"
+#include "ui/dates/mods_window.h"
 #include "ui/deletion/del_directory_window.h"
 #include "ui/deletion/really_delete_window.h"
 #include "ui/grid/marked_grid.h"
+#include "ui/hogs/dir_hog_window.h"
 #include "ui/inspect/details_window.h"
 #include "ui/inspect/file_viewer.h"
 #include "ui/inspect/find_dialog.h"
@@ -45,6 +48,7 @@
 #include "ui/safeharbor/edit_folder_window.h"
 #include "ui/safeharbor/no_delete_window.h"
 #include "ui/scan/add_new_folder_window.h"
+#include "ui/scan/drive_check_list.h"
 #include "ui/scan/select_extension_window.h"
 #include "ui/scan/which_drive_window.h"
 #include "ui/scan/wild_card_window.h"
@@ -83,6 +87,13 @@ void askListQuestions(QWidget& window, ScriptedDialogs& dialogs, const std::func
   editor.btDelete->click();
   dialogs.answer(Answer::No);
   editor.btClear->click();
+}
+
+// Ticks the one item of the list, so a search walks a small folder and not a whole drive.
+inline void tickOnly(DriveCheckList& list, const QString& path) {
+  QList<DriveListItem> items = list.items();
+  for (DriveListItem& item : items) item.ticked = item.path == path;
+  list.setItems(items);
 }
 
 // Every window built so far, with the fakes and files they need.
@@ -299,6 +310,23 @@ class ExistingWindows : public ::testing::Test {
                                                                ViewerRole::Strings); },
          QStringLiteral("file-viewer.html"), true, useViewer},
         {"find", [] { return std::make_unique<TFindDlg>(nullptr); }, QStringLiteral("file-viewer.html")},
+        {"files accessed", [] { return std::make_unique<TfrmMods>(); }, QStringLiteral("files-accessed.html"), true,
+         [this](QWidget& window, auto&, auto&) {
+           auto& mods = as<TfrmMods>(window);
+           tickOnly(*mods.pckDrive, tree.path("music"));
+           mods.btOK->click();
+           mods.dtStart->setText(QStringLiteral("someday"));
+           mods.btOK->click();
+         }},
+        {"folder hogs", [] { return std::make_unique<TfrmDirHog>(); }, QStringLiteral("folder-hogs.html"), true,
+         [this](QWidget& window, auto&, const std::function<void()>& snapshot) {
+           auto& hogs = as<TfrmDirHog>(window);
+           tickOnly(*hogs.pckDrive, tree.path("photos"));
+           hogs.btTop->click();
+           tree.file("photos/2024/beach.jpg", "x");
+           hogs.btAll->click();
+           snapshot();
+         }},
     };
   }
 

@@ -73,6 +73,20 @@ class MainWindowTest : public ::testing::Test {
     QTest::mouseClick(button, Qt::LeftButton);
   }
 
+  // The object name of the modal window the button opened, which is closed again; empty when
+  // none opened.
+  QString windowOpenedBy(const QString& buttonName) {
+    QString opened;
+    QTimer::singleShot(0, [&] {
+      if (QWidget* modal = QApplication::activeModalWidget(); modal && modal != window.get()) {
+        opened = modal->objectName();
+        modal->close();
+      }
+    });
+    click(buttonName);
+    return opened;
+  }
+
   testkit::TempXdg xdg;
   testkit::ScriptedDialogs dialogs;
   QStringList opened;
@@ -95,15 +109,6 @@ TEST_F(MainWindowTest, UncheckedToolsOpenWhileTheSafeHarborIsMissing) {
   for (const QString& name : kUncheckedTools) click(name);
   EXPECT_EQ(opened, kUncheckedTools);
   EXPECT_TRUE(dialogs.texts().isEmpty());
-}
-
-TEST_F(MainWindowTest, ToolsNotBuiltYetSayTheyAreNotAvailable) {
-  writeFoldersList();
-  show();
-  for (const char* name : {"btFiles", "btDirHogs"}) click(name);
-  EXPECT_EQ(dialogs.texts(MessageStyle::Information),
-            QStringList({"Files accessed is not available yet.", "Folder hogs is not available yet."}));
-  EXPECT_TRUE(dialogs.texts(MessageStyle::Error).isEmpty());
 }
 
 TEST_F(MainWindowTest, BrowseOpensTheBrowseWindowOnTheHomeFolder) {
@@ -153,11 +158,22 @@ TEST_F(MainWindowTest, BuildingTheSafeHarborFromItsWindowUnlocksTheTools) {
   EXPECT_TRUE(QFileInfo::exists(platform::foldersListPath()));
 
   dialogs.clear();
-  click("btDirHogs");
-  EXPECT_EQ(dialogs.texts(MessageStyle::Information), QStringList{"Folder hogs is not available yet."});
+  EXPECT_EQ(windowOpenedBy("btDirHogs"), QStringLiteral("frmDirHog"));
+  EXPECT_TRUE(dialogs.texts().isEmpty());
   int reason = 0;
   EXPECT_TRUE(safeHarbor().isInExceptionList(tree.path("opt/acme/bin/acme"), true, &reason));
   EXPECT_EQ(reason, InstalledSoftwareReason);
+}
+
+TEST_F(MainWindowTest, FolderHogsAndFilesAccessedOpenTheirWindows) {
+  writeFoldersList();
+  show();
+  const struct {
+    const char* button;
+    QString window;
+  } cases[] = {{"btDirHogs", QStringLiteral("frmDirHog")}, {"btFiles", QStringLiteral("frmMods")}};
+  for (const auto& c : cases) EXPECT_EQ(windowOpenedBy(QString::fromUtf8(c.button)), c.window) << c.button;
+  EXPECT_TRUE(dialogs.texts().isEmpty());
 }
 
 TEST_F(MainWindowTest, UnzipOpensTheArchiveWindowOnTheDefaultArchiveFolder) {

@@ -18,22 +18,34 @@ bool isRoot(const QString& folder) {
   return false;
 }
 
-QString refusalOf(const QString& folder) {
-  if (isRoot(folder))
-    return QStringLiteral("Cannot delete the root folder! To delete a folder including all files and sub-folders double click on the desired folder shown in the left panel.");
-  if (platform::systemFolders().contains(folder)) return QStringLiteral("You cannot delete a system folder using Tessaly 99");
-  if (folder == QDir::cleanPath(platform::homeFolder())) return QStringLiteral("You cannot delete your home folder using Tessaly 99");
-  return {};
+FolderRefusal refusalOf(const QString& folder) {
+  if (isRoot(folder)) return FolderRefusal::RootFolder;
+  if (platform::systemFolders().contains(folder)) return FolderRefusal::SystemFolder;
+  if (folder == QDir::cleanPath(platform::homeFolder())) return FolderRefusal::HomeFolder;
+  return FolderRefusal::None;
 }
 
 }  // namespace
 
-QString folderDeletionRefusal(const QString& folder) {
+FolderRefusal folderRefusal(const QString& folder) {
   const QString written = QDir::cleanPath(folder);
-  const QString refusal = refusalOf(written);
-  if (!refusal.isEmpty()) return refusal;
+  const FolderRefusal refusal = refusalOf(written);
+  if (refusal != FolderRefusal::None) return refusal;
   const QString real = platform::resolvedPath(written);
-  return real.isEmpty() || real == written ? QString() : refusalOf(real);
+  return real.isEmpty() || real == written ? FolderRefusal::None : refusalOf(real);
 }
+
+QString folderRefusalText(FolderRefusal refusal) {
+  switch (refusal) {
+    case FolderRefusal::RootFolder:
+      return QStringLiteral("Cannot delete the root folder! To delete a folder including all files and sub-folders double click on the desired folder shown in the left panel.");
+    case FolderRefusal::SystemFolder: return QStringLiteral("You cannot delete a system folder using Tessaly 99");
+    case FolderRefusal::HomeFolder: return QStringLiteral("You cannot delete your home folder using Tessaly 99");
+    case FolderRefusal::None: break;
+  }
+  return {};
+}
+
+QString folderDeletionRefusal(const QString& folder) { return folderRefusalText(folderRefusal(folder)); }
 
 }  // namespace tessaly

@@ -51,6 +51,30 @@ ResultTable folderHogsTable() {
   return table;
 }
 
+const std::vector<SortCommand>& folderHogsSorts() {
+  static const std::vector<SortCommand> sorts = {
+      {QStringLiteral("Sort by &Size"), FolderSizeColumn, SortKey::Number, true},
+      {QStringLiteral("Sort by # &Files"), FolderFilesColumn, SortKey::Number, true},
+      {QStringLiteral("Sort by # Sub-f&olders"), FolderSubFoldersColumn, SortKey::Number, true},
+      {QStringLiteral("Sort by &Access Date"), FolderAccessColumn, SortKey::Date, true},
+      {QStringLiteral("Sort by &Name"), FolderNameColumn, SortKey::Text, false},
+  };
+  return sorts;
+}
+
+SortDirections& folderHogsSortDirections() {
+  static SortDirections directions(folderHogsSorts());
+  return directions;
+}
+
+std::optional<FolderHogsSort> sortOfColumn(int column) {
+  const std::vector<SortCommand>& sorts = folderHogsSorts();
+  for (size_t command = 0; command < sorts.size(); ++command) {
+    if (sorts[command].column == column) return FolderHogsSort(command);
+  }
+  return std::nullopt;
+}
+
 FolderHogsScan::FolderHogsScan(FolderHogsMode mode, WalkPacer* pacer)
     : mode_(mode), walk_(requestFor(mode), *this, pacer) {}
 

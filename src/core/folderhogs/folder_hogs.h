@@ -3,9 +3,11 @@
 #include <QList>
 #include <QString>
 #include <QStringList>
+#include <optional>
 #include <vector>
 
 #include "core/grid/result_table.h"
+#include "core/grid/sort_directions.h"
 #include "core/walk/directory_walk.h"
 
 namespace tessaly {
@@ -70,5 +72,23 @@ class FolderHogsScan final : private WalkVisitor {
 
 // The headings and layout of the folder hogs grid.
 ResultTable folderHogsTable();
+
+enum FolderHogsColumn {
+  FolderSizeColumn,
+  FolderShareColumn,
+  FolderFilesColumn,
+  FolderSubFoldersColumn,
+  FolderAccessColumn,
+  FolderNameColumn,
+};
+
+// The five sort commands of the window, in menu order.
+enum FolderHogsSort { FolderSortBySize, FolderSortByFiles, FolderSortBySubFolders, FolderSortByAccessDate, FolderSortByName };
+const std::vector<SortCommand>& folderHogsSorts();
+// Their directions last for the whole run of the program; every scan sets the size direction
+// back to descending.
+SortDirections& folderHogsSortDirections();
+// The sort a click on a heading runs; none for "% Used".
+std::optional<FolderHogsSort> sortOfColumn(int column);
 
 }  // namespace tessaly

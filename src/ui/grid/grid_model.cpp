@@ -33,6 +33,14 @@ void GridModel::appendRow(ResultRow row) {
   appendRows(std::move(batch));
 }
 
+void GridModel::setCell(int row, int column, const QString& text) {
+  if (row < 0 || row >= dataRowCount() || column < 0) return;
+  QStringList& cells = table_.rows[size_t(row)].cells;
+  while (cells.size() <= column) cells.append(QString());
+  cells[column] = text;
+  rowChanged(row);
+}
+
 void GridModel::setMarked(int row, bool marked) {
   if (row < 0 || row >= dataRowCount() || table_.rows[size_t(row)].marked == marked) return;
   table_.rows[size_t(row)].marked = marked;

@@ -27,6 +27,8 @@ class GridModel : public GridTableModel {
   void appendRows(std::vector<ResultRow> rows);
   void appendRow(ResultRow row);
 
+  // Replaces one cell's text (folder hogs labels a cleaned folder's row).
+  void setCell(int row, int column, const QString& text);
   // A row's own mark.
   void setMarked(int row, bool marked);
   void setBoldRule(BoldRule rule);

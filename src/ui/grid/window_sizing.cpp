@@ -6,8 +6,18 @@
 #include <QWidget>
 #include <cmath>
 
+#include "core/common/date_texts.h"
+#include "core/common/text_routines.h"
+#include "ui/grid/grid_cell_delegate.h"
+
 namespace tessaly {
 namespace {
+
+// Room for the text insets on both sides of a cell and for the heading's frame.
+constexpr int kTextPadding = 2 * GridCellDelegate::kTextInset + 6;
+constexpr qint64 kTenDigitSize = 9'999'999'999;
+const QDate kWidestDate(2000, 12, 28);
+const QTime kWidestTime(20, 58, 58);
 
 int scaled(int designPixels, double pixelsPerInch) {
   return int(std::lround(designPixels * pixelsPerInch / kDesignPixelsPerInch));
@@ -38,6 +48,37 @@ std::vector<int> columnWidthsFor(const std::vector<int>& designWidths, int gridW
   for (int width : designWidths)
     widths.push_back(width == FileColumn::kRestOfWidth ? rest : scaled(widened(width), pixelsPerInch));
   return widths;
+}
+
+int widthToFit(int designWidth, const QFontMetrics& metrics, const QStringList& texts) {
+  int width = designWidth;
+  for (const QString& text : texts) {
+    if (!text.isEmpty()) width = qMax(width, metrics.horizontalAdvance(text) + kTextPadding);
+  }
+  return width;
+}
+
+QString widestTextOf(FileValue value) {
+  switch (value) {
+    case FileValue::Modified:
+    case FileValue::Accessed:
+    case FileValue::Created: return shortDateText(kWidestDate);
+    case FileValue::Time: return longTimeText(kWidestTime);
+    case FileValue::Size: return formatThousands(kTenDigitSize);
+    case FileValue::Name:
+    case FileValue::Path:
+    case FileValue::Folder:
+    case FileValue::Type: break;
+  }
+  return {};
+}
+
+std::vector<FileColumn> columnsToFit(std::vector<FileColumn> columns, const QFontMetrics& metrics) {
+  for (FileColumn& column : columns) {
+    if (column.designWidth == FileColumn::kRestOfWidth) continue;
+    column.designWidth = widthToFit(column.designWidth, metrics, {column.heading, widestTextOf(column.value)});
+  }
+  return columns;
 }
 
 QSize minimumWindowSize(int panelRightEdge, int panelBottomEdge, double pixelsPerInch, int screenWidth) {

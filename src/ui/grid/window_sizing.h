@@ -31,6 +31,15 @@ double fontWidthScale(const QFontMetrics& metrics);
 std::vector<int> columnWidthsFor(const std::vector<int>& designWidths, int gridWidth, double pixelsPerInch,
                                  double fontScale = 1.0);
 
+// The design widths were made for the small font of their day: a column is widened, where it
+// must be, to hold its heading and the widest text its kind of value shows, in the grid's font.
+int widthToFit(int designWidth, const QFontMetrics& metrics, const QStringList& texts);
+// The widest text of a kind of value: a date, a time of day, a size of ten digits; empty for
+// names, paths and types, whose widths vary without end.
+QString widestTextOf(FileValue value);
+// The columns with their design widths widened to fit.
+std::vector<FileColumn> columnsToFit(std::vector<FileColumn> columns, const QFontMetrics& metrics);
+
 // A tool window's least size: the top panel's right edge plus 3 pixels, at most the screen's
 // width less 10, and twice the panel's bottom edge; both design edges scaled to the screen.
 QSize minimumWindowSize(int panelRightEdge, int panelBottomEdge, double pixelsPerInch, int screenWidth);

@@ -6,8 +6,10 @@
 #include "ui/browse/browse_window.h"
 #include "ui/clean/cache_window.h"
 #include "ui/clean/clean_window.h"
+#include "ui/dates/mods_window.h"
 #include "ui/dups/dup_compare_window.h"
 #include "ui/dups/dup_window.h"
+#include "ui/hogs/dir_hog_window.h"
 #include "ui/main/app_state.h"
 #include "ui/safeharbor/no_delete_window.h"
 #include "ui/stats/statistics_window.h"
@@ -28,6 +30,12 @@ ToolOutcome openUnzip(QWidget* owner) {
   return {};
 }
 
+template <class Window>
+ToolOutcome openModal(QWidget* owner) {
+  makeToolWindow<Window>(owner)->exec();
+  return {};
+}
+
 // "&Duplicate files" and "&File hogs": one window, in the mode findDups was given just before.
 ToolOutcome openDuplicates(QWidget* owner) {
   const bool findDups = appState().findDups;
@@ -38,16 +46,6 @@ ToolOutcome openDuplicates(QWidget* owner) {
 
 ToolOutcome openBrowse(QWidget* owner) {
   TfrmBrowse::openOn(platform::homeFolder(), QString(), QString(), owner, &appState().defaultZipPath);
-  return {};
-}
-
-ToolOutcome openQuickClean(QWidget* owner) {
-  makeToolWindow<TfrmClean>(owner)->exec();
-  return {};
-}
-
-ToolOutcome openCache(QWidget* owner) {
-  makeToolWindow<TfrmCache>(owner)->exec();
   return {};
 }
 
@@ -69,15 +67,17 @@ std::vector<ToolEntry> toolWindows() {
       tool("btDuplicate", "&Duplicate files", "Locate duplicate files", glyphs::duplicateFiles, true, true,
            openDuplicates),
       tool("btFileHog", "&File hogs", "Locate large files", glyphs::fileHogs, true, false, openDuplicates),
-      tool("btFiles", "Files &accessed", "Locate old and recent files", glyphs::filesAccessed, true),
-      tool("btDirHogs", "Folder &hogs", "Locate folders taking the most space", glyphs::folderHogs, true),
+      tool("btFiles", "Files &accessed", "Locate old and recent files", glyphs::filesAccessed, true, std::nullopt,
+           openModal<TfrmMods>),
+      tool("btDirHogs", "Folder &hogs", "Locate folders taking the most space", glyphs::folderHogs, true, std::nullopt,
+           openModal<TfrmDirHog>),
       tool("btClean", "&Quick clean", "Quickly clean up temporary files", glyphs::quickClean, true,
-           std::nullopt, openQuickClean),
+           std::nullopt, openModal<TfrmClean>),
       tool("btStatistic", "&Statistics", "Compute disk statistics", glyphs::statistics, false, std::nullopt,
            openStatistics),
       tool("btBrowse", "&Browse", "Browse through disks/folders", glyphs::browse, true, std::nullopt, openBrowse),
       tool("btClearCache", "&Clear internet files", "Clean up web browser cache folders",
-           glyphs::clearInternetFiles, true, std::nullopt, openCache),
+           glyphs::clearInternetFiles, true, std::nullopt, openModal<TfrmCache>),
       tool("btZip", "&Unzip archive files", "Unzip files that have been zipped up by Tessaly (compressed)",
            glyphs::unzipArchive, false, std::nullopt, openUnzip),
       tool("btBuild", "Bui&ld safe harbor",

@@ -32,6 +32,10 @@ void ScanFrame::abortClicked() {
   dialogs().message(abortStyle_, QStringLiteral("LIST INCOMPLETE ... ABORTED BY USER"));
 }
 
+void ScanFrame::stop() {
+  if (walk_) walk_->abort();
+}
+
 void ScanFrame::setScanning(bool scanning) {
   for (QWidget* button : controls_.startButtons) button->setEnabled(!scanning);
   if (controls_.closeButton) controls_.closeButton->setEnabled(!scanning);

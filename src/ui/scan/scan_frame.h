@@ -31,6 +31,8 @@ class ScanFrame {
   void finish(bool found);
   // The "&Abort" button: the walk stops at its next test, the box says the list is incomplete.
   void abortClicked();
+  // Stops the walk at its next test without a box: the user is leaving the window.
+  void stop();
   bool running() const { return walk_ != nullptr; }
 
  private:
