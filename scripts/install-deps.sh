@@ -6,7 +6,7 @@ set -euo pipefail
 packages=(
   build-essential cmake ninja-build pkg-config
   qt6-base-dev qt6-base-dev-tools qt6-charts-dev libqt6opengl6-dev libxkbcommon-dev libgl-dev
-  libzip-dev zlib1g-dev libglib2.0-dev
+  libzip-dev zlib1g-dev libglib2.0-dev libxxhash-dev
   libgtest-dev libgmock-dev
   xvfb xauth imagemagick fonts-dejavu-core fonts-liberation
   zip unzip python3 time bc btrfs-progs poppler-utils

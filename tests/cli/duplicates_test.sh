@@ -34,7 +34,7 @@ check "second number below the first fails" 1 "$((status != 0))"
 check "second number message" "The second number must be larger or equal than the first number" "$(cat "$work/err")"
 check "nothing written on failure" "" "$out"
 
-out=$("$cli" duplicates --match 7 "$tree" 2>/dev/null)
+out=$("$cli" duplicates --match 8 "$tree" 2>/dev/null)
 check "match mode out of range fails" 1 "$(( $? != 0 ))"
 out=$("$cli" duplicates "$work/missing" 2>"$work/err")
 check "missing folder fails" 1 "$(( $? != 0 ))"

@@ -167,6 +167,65 @@ TEST_F(ReallyDeleteTest, DecliningLeavesTheWindowOpenAndCancelClosesWithoutAnAct
   EXPECT_TRUE(QFileInfo::exists(a));
 }
 
+TEST_F(ReallyDeleteTest, RemovingEveryCopyOfADuplicateGroupIsAskedFirstAndNoGoesBack) {
+  const QString a = tree.file("a.txt", 3, 'a');
+  const QString b = tree.file("b.txt", 3, 'a');
+  const QString c = tree.file("c.txt", 4, 'c');
+  const QString d = tree.file("d.txt", 4, 'c');
+  const std::vector<CopyGroup> groups = {{{a, 3}, {b, 3}}, {{c, 4}, {d, 4}}};
+  DeletionServices services;
+  services.protection = &check;
+  services.defaultZipPath = &zipPath;
+  TfrmReallyDelete window(DeletionRequest{{a, b, c}, 10, QStringLiteral("Duplicates"), groups}, services);
+  window.show();
+  struct Button {
+    const char* name;
+    QPushButton* button;
+  };
+  for (const Button& pressed : {Button{"delete", window.btDelete}, Button{"trash", window.btRecycle}, Button{"zip", window.btZip}}) {
+    SCOPED_TRACE(pressed.name);
+    dialogs.clear();
+    dialogs.answer(Answer::No);
+    pressed.button->click();
+    ASSERT_EQ(dialogs.texts(MessageStyle::Warning).size(), 1);
+    const QString warning = dialogs.texts(MessageStyle::Warning).first();
+    EXPECT_TRUE(warning.contains(platform::displayPath(a) + " and 1 more file"));
+    EXPECT_FALSE(warning.contains(platform::displayPath(c)));
+    EXPECT_EQ(dialogs.texts().size(), 1);
+    EXPECT_TRUE(window.isVisible());
+  }
+  EXPECT_TRUE(QFileInfo::exists(a) && QFileInfo::exists(b) && QFileInfo::exists(c));
+
+  // Once a copy stays, nothing is asked beyond the action's own question.
+  dialogs.clear();
+  window.lb1->item(1)->setSelected(true);
+  window.btToAgainst->click();
+  dialogs.answer(Answer::Yes);
+  window.btDelete->click();
+  EXPECT_TRUE(dialogs.texts(MessageStyle::Warning).isEmpty());
+  EXPECT_EQ(dialogs.texts(MessageStyle::Question), QStringList{"Really delete?"});
+  EXPECT_FALSE(QFileInfo::exists(a));
+  EXPECT_TRUE(QFileInfo::exists(b));
+  EXPECT_FALSE(QFileInfo::exists(c));
+}
+
+TEST_F(ReallyDeleteTest, YesToTheLastCopyWarningGoesOnToTheAction) {
+  const QString a = tree.file("a.txt", 3, 'a');
+  const QString b = tree.file("b.txt", 3, 'a');
+  DeletionServices services;
+  services.protection = &check;
+  services.defaultZipPath = &zipPath;
+  TfrmReallyDelete window(DeletionRequest{{a, b}, 6, QStringLiteral("Duplicates"), {{{a, 3}, {b, 3}}}}, services);
+  window.show();
+  dialogs.answer(Answer::Yes);
+  dialogs.answer(Answer::Yes);
+  window.btDelete->click();
+  EXPECT_EQ(dialogs.texts(MessageStyle::Warning).size(), 1);
+  EXPECT_EQ(dialogs.texts(MessageStyle::Question), QStringList{"Really delete?"});
+  EXPECT_FALSE(QFileInfo::exists(a));
+  EXPECT_FALSE(QFileInfo::exists(b));
+}
+
 TEST_F(ReallyDeleteTest, ARefusingTrashStopsTheRun) {
   const QString a = tree.file("a.txt", 10, 'a');
   const QString b = tree.file("b.txt", 20, 'b');

@@ -1,23 +1,12 @@
 #include <QDateTime>
 
 #include "app/cli/cli_command.h"
-#include "core/common/dialogs.h"
-#include "core/deletion/partition.h"
+#include "app/cli/removal_steps.h"
 #include "core/deletion/removal_run.h"
-#include "core/safeharbor/safe_harbor.h"
 #include "platform/host_files.h"
-#include "platform/host_path.h"
 
 namespace tessaly::cli {
 namespace {
-
-// The command line has no one to press Cancel; failures go to stderr through showError.
-class QuietRun final : public RemovalObserver {
- public:
-  void fileStarted(int, const QString&) override {}
-  bool archiveProgress(int) override { return false; }
-  bool abortRequested() override { return false; }
-};
 
 const QString kUsage = QStringLiteral("zip-delete --tag TAG --folder DIR [--comment TEXT] FILE...");
 const QString kTagOption = QStringLiteral("tag");
@@ -40,14 +29,8 @@ int runZipDelete(const QCommandLineParser& parser) {
   for (const QString& argument : parser.positionalArguments()) files.append(platform::absolutePath(argument));
   if (options.folder.isEmpty() || files.isEmpty()) return fail(QStringLiteral("Usage: tessaly-cli ") + kUsage);
   MessagesToStderr messages;
-  // There is no safe harbor panel to move files off here: a protected file is only reported.
-  safeHarbor().load();
-  const Partition partition = partitionFiles(files, protectionCheck(), {});
-  for (const QString& kept : partition.protectedFiles)
-    showError(QStringLiteral("Kept, it is on the Safe Harbor List - ") + platform::displayPath(kept) + QStringLiteral(" (") +
-              exceptionReasonText(protectionReasonOf(kept, protectionCheck())) + u')');
   QuietRun observer;
-  const RunOutcome outcome = archivePlannedFiles(planRemovals(partition.toDelete), options, systemRemover(), observer);
+  const RunOutcome outcome = archivePlannedFiles(planRemovals(filesFreeToRemove(files)), options, systemRemover(), observer);
   // An archive that was never written is never named.
   if (outcome.removedFiles > 0)
     printOut(QStringLiteral("%1 files (%2 bytes) archived into %3 and deleted\n")

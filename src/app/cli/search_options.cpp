@@ -6,6 +6,7 @@
 #include "core/common/date_texts.h"
 #include "core/grid/grid_text.h"
 #include "core/grid/stamp_texts.h"
+#include "platform/host_path.h"
 
 namespace tessaly::cli {
 namespace {
@@ -50,7 +51,8 @@ std::optional<SearchArguments> parseSearchArguments(const QCommandLineParser& pa
   if (findDups && parser.isSet(kMatchOption)) {
     bool ok = false;
     const int mode = parser.value(kMatchOption).toInt(&ok);
-    if (!ok || mode < 0 || mode >= kMatchModeCount) return refuse(QStringLiteral("--match needs a number from 0 to 6."));
+    if (!ok || mode < 0 || mode >= kMatchModeCount)
+      return refuse(QStringLiteral("--match needs a number from 0 to %1.").arg(kMatchModeCount - 1));
     parsed.settings.matchMode = MatchMode(mode);
   }
 
@@ -118,7 +120,7 @@ std::optional<QList<WalkRoot>> folderRoots(const QStringList& paths) {
   return roots;
 }
 
-void printGrid(const GridTable& table, bool withShade) {
+void printGrid(const GridTable& table, bool withShade, const std::vector<bool>& marks) {
   // Written in pieces: a million rows need neither a million line strings nor one huge text.
   constexpr qsizetype kPiece = 1 << 20;
   QString text;
@@ -129,6 +131,7 @@ void printGrid(const GridTable& table, bool withShade) {
   for (qsizetype row = 0; row < table.rowCount(); ++row) {
     text += rowAsTabLine(table, row, repeated);
     if (withShade) text += table.shaded(row) ? QStringLiteral("\tshaded") : QStringLiteral("\tplain");
+    if (!marks.empty()) text += marks[size_t(row)] ? QStringLiteral("\tmarked") : QStringLiteral("\tunmarked");
     text += u'\n';
     if (text.size() >= kPiece) {
       printOut(text);
@@ -138,14 +141,20 @@ void printGrid(const GridTable& table, bool withShade) {
   printOut(text);
 }
 
+bool runSearch(DuplicateSearch& search, const QList<WalkRoot>& roots) {
+  MessagesToStderr messages;
+  search.scan(roots);
+  if (messages.failed()) return false;
+  for (const QString& path : search.unreadableFiles()) fail(QStringLiteral("Could not read ") + platform::displayPath(path));
+  if (search.table().rows.empty()) fail(kNoFilesFound);
+  return true;
+}
+
 int runSearchCommand(const QCommandLineParser& parser, bool findDups, const QString& usage) {
   const std::optional<SearchArguments> parsed = parseSearchArguments(parser, findDups, usage);
   if (!parsed) return 2;
-  MessagesToStderr messages;
   DuplicateSearch search(parsed->settings);
-  search.scan(parsed->roots);
-  if (messages.failed()) return 1;
-  if (search.table().rows.empty()) fail(kNoFilesFound);
+  if (!runSearch(search, parsed->roots)) return 1;
   printGrid(search.table(), findDups);
   return 0;
 }

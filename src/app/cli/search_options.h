@@ -4,6 +4,7 @@
 #include <QList>
 #include <QStringList>
 #include <optional>
+#include <vector>
 
 #include "core/search/duplicate_search.h"
 
@@ -26,8 +27,13 @@ std::optional<SearchArguments> parseSearchArguments(const QCommandLineParser& pa
 std::optional<QList<WalkRoot>> folderRoots(const QStringList& paths);
 
 // Prints the grid as "Entire grid separated by tabs" does, heading row first, each line ended
-// by "\n"; withShade adds each data row's parity ("shaded" or "plain") as a last column.
-void printGrid(const GridTable& table, bool withShade);
+// by "\n"; withShade adds each data row's parity ("shaded" or "plain") as a column, and marks,
+// one per row when given, a last column "marked" or "unmarked".
+void printGrid(const GridTable& table, bool withShade, const std::vector<bool>& marks = {});
+
+// Walks and presents; what could not be read and "No files found." go to stderr. False when
+// the walk reported a failure.
+bool runSearch(DuplicateSearch& search, const QList<WalkRoot>& roots);
 
 // The duplicates and file-hogs subcommands: parse, search, print; the exit code.
 int runSearchCommand(const QCommandLineParser& parser, bool findDups, const QString& usage);

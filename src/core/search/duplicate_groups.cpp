@@ -79,6 +79,16 @@ std::vector<ResultEntry> addDups(const FileCollection& collection, MatchMode mod
   return results;
 }
 
+std::vector<quint32> groupFirstRows(const FileCollection& collection, const std::vector<ResultEntry>& rows, MatchMode mode) {
+  const std::vector<FoundFile>& files = collection.files();
+  std::vector<quint32> starts;
+  for (size_t row = 0; row < rows.size(); ++row) {
+    if (row == 0 || compareFields(collection, files[rows[row - 1].file], files[rows[row].file], keyFields(mode)) != 0)
+      starts.push_back(quint32(row));
+  }
+  return starts;
+}
+
 std::vector<ResultEntry> reSort(const FileCollection& collection) {
   const std::vector<FoundFile>& files = collection.files();
   std::vector<ResultEntry> results(files.size());

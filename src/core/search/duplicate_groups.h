@@ -18,6 +18,9 @@ void sortCollection(FileCollection& collection, MatchMode mode);
 // differs from the row above in the mode's colour fields.
 std::vector<ResultEntry> addDups(const FileCollection& collection, MatchMode mode);
 
+// The first row of each group of addDups' rows: a group is a run of rows with equal keys.
+std::vector<quint32> groupFirstRows(const FileCollection& collection, const std::vector<ResultEntry>& rows, MatchMode mode);
+
 // File hogs: every collected file, largest first; files of one size by path.
 std::vector<ResultEntry> reSort(const FileCollection& collection);
 

@@ -15,8 +15,9 @@ void DuplicateSearch::scan(const QList<WalkRoot>& roots, WalkPacer* pacer,
   walk_ = &walk;
   if (started) started(walk);
   walk.walkRoots(roots);
+  // The walk stays known while "Same contents" reads: a window aborts through it.
+  present(pacer);
   walk_ = nullptr;
-  present();
 }
 
 }  // namespace tessaly

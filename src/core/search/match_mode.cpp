@@ -27,7 +27,8 @@ QStringList matchModeItems() {
           QStringLiteral("Size only"),
           QStringLiteral("Size and modify date/time"),
           QStringLiteral("Size and type"),
-          QStringLiteral("Type and modify date/time")};
+          QStringLiteral("Type and modify date/time"),
+          QStringLiteral("Same contents")};
 }
 
 std::span<const LineField> lineFields(MatchMode mode) {
@@ -37,7 +38,8 @@ std::span<const LineField> lineFields(MatchMode mode) {
     case MatchMode::FilenameSizeAndDate: return kNameFirst;
     case MatchMode::SizeOnly:
     case MatchMode::SizeAndDate:
-    case MatchMode::SizeAndType: return kSizeFirst;
+    case MatchMode::SizeAndType:
+    case MatchMode::SameContents: return kSizeFirst;
     case MatchMode::TypeAndDate: return kTypeFirst;
   }
   return kNameFirst;
@@ -52,6 +54,8 @@ std::span<const LineField> keyFields(MatchMode mode) {
     case MatchMode::SizeAndDate: return kSizeDateKey;
     case MatchMode::SizeAndType: return kSizeTypeKey;
     case MatchMode::TypeAndDate: return kTypeDateKey;
+    // The bytes decide; the size orders the files so that groups come smallest first.
+    case MatchMode::SameContents: return kSizeKey;
   }
   return kNameKey;
 }
@@ -63,7 +67,8 @@ std::span<const LineField> colourFields(MatchMode mode) {
     case MatchMode::FilenameSizeAndDate: return kNameKey;
     case MatchMode::SizeOnly:
     case MatchMode::SizeAndDate:
-    case MatchMode::SizeAndType: return kSizeKey;
+    case MatchMode::SizeAndType:
+    case MatchMode::SameContents: return kSizeKey;
     case MatchMode::TypeAndDate: return kTypeTimeColour;
   }
   return kNameKey;

@@ -15,8 +15,9 @@ enum class MatchMode {
   SizeAndDate = 4,
   SizeAndType = 5,
   TypeAndDate = 6,
+  SameContents = 7,  // equal bytes, proven by reading
 };
-inline constexpr int kMatchModeCount = 7;
+inline constexpr int kMatchModeCount = 8;
 
 QStringList matchModeItems();
 

@@ -15,6 +15,7 @@
 
 #include "core/common/dialogs.h"
 #include "core/common/text_routines.h"
+#include "core/deletion/last_copy_guard.h"
 #include "core/deletion/partition.h"
 #include "core/archive/archive_settings.h"
 #include "core/safeharbor/safe_harbor.h"
@@ -41,7 +42,7 @@ QListWidget* panelList(QWidget* parent) {
 
 TfrmReallyDelete::TfrmReallyDelete(const DeletionRequest& request, const DeletionServices& services, QWidget* parent)
     : QDialog(parent), services_(services), potentialSavings_(request.potentialSavings), archiveTag_(request.archiveTag),
-      deletePanel_(request.files) {
+      copyGroups_(request.copyGroups), deletePanel_(request.files) {
   setObjectName(QStringLiteral("frmReallyDelete"));
   setWindowTitle(QStringLiteral("Clean up the following files"));
   setHelpTopic(this, QStringLiteral("deletion.html"));
@@ -243,8 +244,15 @@ bool TfrmReallyDelete::NoFilesToDelete() {
   return true;
 }
 
+bool TfrmReallyDelete::LastCopiesAccepted() {
+  const std::vector<size_t> losing = groupsLeftWithoutCopy(copyGroups_, deletePanel_);
+  if (losing.empty()) return true;
+  return dialogs().ask(MessageStyle::Warning, windowTitle(), lastCopyQuestion(copyGroups_, losing), AnswerSet::YesNo) ==
+         Answer::Yes;
+}
+
 void TfrmReallyDelete::btDeleteAllClick() {
-  if (NoFilesToDelete()) return;
+  if (NoFilesToDelete() || !LastCopiesAccepted()) return;
   if (dialogs().ask(MessageStyle::Question, windowTitle(), QStringLiteral("Really delete?"), AnswerSet::YesNo) != Answer::Yes) {
     showInfo(QStringLiteral("Files not deleted"));
     return;
@@ -253,7 +261,7 @@ void TfrmReallyDelete::btDeleteAllClick() {
 }
 
 void TfrmReallyDelete::btRecycleClick() {
-  if (NoFilesToDelete()) return;
+  if (NoFilesToDelete() || !LastCopiesAccepted()) return;
   const QString question =
       QStringLiteral("Note that the trash may be full or that you may have the \"Immediately Remove Files On Delete\" option turned on in the trash. If either is true, then you will not be able to recover the deleted files from the trash. \n\nSend to the trash anyway?");
   if (dialogs().ask(MessageStyle::Question, windowTitle(), question, AnswerSet::YesNo) != Answer::Yes) {
@@ -264,7 +272,7 @@ void TfrmReallyDelete::btRecycleClick() {
 }
 
 void TfrmReallyDelete::btZipClick() {
-  if (NoFilesToDelete()) return;
+  if (NoFilesToDelete() || !LastCopiesAccepted()) return;
   TfrmZipOptions options(*services_.defaultZipPath, this);
   if (!runZipOptions(options)) return;
   const ArchiveRunOptions run{*services_.defaultZipPath, archiveTag_, options.comment(), QDateTime::currentDateTime(), {}};

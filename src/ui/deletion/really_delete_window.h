@@ -86,6 +86,8 @@ class TfrmReallyDelete : public QDialog, private RemovalObserver {
   void btZipClick();
   void btCloseClick();
   bool NoFilesToDelete();
+  // False when the user goes back rather than remove every file of a duplicate group.
+  bool LastCopiesAccepted();
   // Swaps in the progress panel, runs one action over the deletion panel, then closes with OK.
   void runAction(bool cancellable, const std::function<RunOutcome(const std::vector<PlannedRemoval>&)>& action);
 
@@ -96,6 +98,7 @@ class TfrmReallyDelete : public QDialog, private RemovalObserver {
   DeletionServices services_;
   double potentialSavings_ = 0;
   QString archiveTag_;
+  std::vector<CopyGroup> copyGroups_;
   QStringList deletePanel_;
   QStringList harborPanel_;
   QString ownZipPath_;

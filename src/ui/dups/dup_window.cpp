@@ -99,6 +99,11 @@ TfrmDup::TfrmDup(bool findDups, TfrmDupCompare* pairs, QWidget* owner)
   grid->setObjectName(QStringLiteral("grid"));
   grid->setToolTip(QStringLiteral("Double click to mark for deletion, right click for options"));
   grid->deletionServices.defaultZipPath = &appState().defaultZipPath;
+  if (findDups_) {
+    grid->markedGroups = [this] {
+      return copyGroupsWithMarks(grid->table(), groupStarts_, [this](const QString& path) { return grid->marks().contains(path); });
+    };
+  }
   grid->topPanel()->setPanel(Panel1);
   connect(grid, &MarkedGrid::counterChanged, this, [this](const QString& text) { pnlSel->setText(text); });
   connect(grid, &MarkedGrid::cleanEnabledChanged, this, [this](bool enabled) { btDelete->setEnabled(enabled); });
@@ -253,6 +258,15 @@ void TfrmDup::buildMenu() {
   QMenu* marks = PopupMenu1->addMenu(QStringLiteral("Mark"));
   marks->addAction(grid->markAllAction());
   marks->addAction(grid->unmarkAllAction());
+  QMenu* keepOne = marks->addMenu(QStringLiteral("Mark all &but one in each group"));
+  KeepOne1 = keepOne->menuAction();
+  KeepOne1->setVisible(findDups_);
+  const std::pair<const char*, KeepRule> keepItems[] = {{"Keep the &first listed", KeepRule::FirstListed},
+                                                        {"Keep the &newest", KeepRule::Newest},
+                                                        {"Keep the &oldest", KeepRule::Oldest},
+                                                        {"Keep the one in a f&older...", KeepRule::InFolder}};
+  for (const auto& [caption, rule] : keepItems)
+    connect(keepOne->addAction(QString::fromUtf8(caption)), &QAction::triggered, this, [this, rule] { markAllButOne(rule); });
   QMenu* resize = PopupMenu1->addMenu(QStringLiteral("Resize"));
   resize->addAction(grid->topPanel()->shrinkAction());
   resize->addAction(grid->topPanel()->restoreAction());
@@ -307,8 +321,18 @@ void TfrmDup::FormShow() {
 
 void TfrmDup::ClearGrid() {
   grid->showTable(emptyResults(findDups_));
+  groupStarts_.clear();
   sortActions[SortBySize]->setChecked(true);
   grid->setFocus();
+}
+
+void TfrmDup::markAllButOne(KeepRule rule) {
+  KeepChoice keep{rule, {}};
+  if (rule == KeepRule::InFolder) {
+    keep.folder = dialogs().chooseFolder(QStringLiteral("Keep the file of each group inside this folder"), QString());
+    if (keep.folder.isEmpty()) return;
+  }
+  grid->markRows(rowsToMarkKeepingOne(grid->table(), groupStarts_, keep));
 }
 
 bool TfrmDup::searching() const { return frame_->running(); }
@@ -372,6 +396,7 @@ void TfrmDup::scan() {
   GuiWalkPacer pacer([this](const QString& folder) { pnlSel->setText(platform::displayPath(folder)); });
   search.scan(pckDrive->tickedRoots(), &pacer, [this](DirectoryWalk& walk) { frame_->begin(walk); });
   grid->showTable(search.table().rows.empty() ? emptyResults(findDups_) : search.table());
+  groupStarts_ = search.groupStarts();
   if (!findDups_) {
     hogSortDirections().setDescending(SortBySize, true);
     sortBy(SortBySize);

@@ -6,6 +6,7 @@
 #include <functional>
 #include <optional>
 
+#include "core/search/keep_one_copy.h"
 #include "core/search/match_mode.h"
 #include "core/search/size_condition.h"
 #include "ui/common/win_place.h"
@@ -90,6 +91,7 @@ class TfrmDup final : public QDialog {
   std::array<QAction*, kHogSortCount> sortActions{};
   QAction* Open1 = nullptr;
   QAction* View1 = nullptr;
+  QAction* KeepOne1 = nullptr;  // the "Mark all but one in each group" sub-menu, duplicates only
 
   void reject() override;
 
@@ -113,6 +115,8 @@ class TfrmDup final : public QDialog {
   void AddFolder1Click();
   void sortBy(int sort);
   void gridHeadingClicked(int column);
+  // "Mark all but one in each group": the rule picks the file each group keeps.
+  void markAllButOne(KeepRule rule);
   // The settings as the controls hold them.
   SizeCondition sizeCondition() const;
   SizeUnit sizeUnit() const;
@@ -120,6 +124,7 @@ class TfrmDup final : public QDialog {
   bool findDups_;
   QPointer<TfrmDupCompare> pairs_;
   MatchMode matchMode_ = MatchMode::FilenameOnly;
+  std::vector<quint32> groupStarts_;  // the first row of each group the grid shows
   std::unique_ptr<ScanFrame> frame_;
   TWinPlace placement_;
   bool shownOnce_ = false;

@@ -1,5 +1,7 @@
 #include "ui/grid/marked_grid.h"
 
+#include <numeric>
+
 #include <QAction>
 #include <QDesktopServices>
 #include <QKeyEvent>
@@ -114,14 +116,20 @@ void MarkedGrid::markCurrentAndAdvance() {
 }
 
 void MarkedGrid::markAll() {
+  std::vector<qsizetype> rows(size_t(table().rowCount()));
+  std::iota(rows.begin(), rows.end(), qsizetype(0));
+  markRows(rows);
+}
+
+void MarkedGrid::markRows(const std::vector<qsizetype>& rows) {
   const WaitCursor waiting;
   marks_.clear();
-  for (qsizetype row = 0; row < table().rowCount(); ++row) {
+  for (qsizetype row : rows) {
     const QString path = table().filePath(row);
     if (!path.isEmpty()) marks_.mark(path, currentFileSize(path));
   }
   marksChanged();
-  setCleanEnabled(true);
+  setCleanEnabled(!marks_.isEmpty());
 }
 
 void MarkedGrid::unmarkAll() {
@@ -174,7 +182,8 @@ void MarkedGrid::showCurrentDetails() {
 
 void MarkedGrid::handOver() {
   if (marks_.count() < 1) return;
-  const bool done = runDeletion(DeletionRequest{marks_.paths(), double(marks_.bytes()), settings_.archiveTag});
+  const bool done = runDeletion(DeletionRequest{marks_.paths(), double(marks_.bytes()), settings_.archiveTag,
+                                                markedGroups ? markedGroups() : std::vector<CopyGroup>{}});
   if (settings_.afterHandOver == AfterHandOver::ReloadListing) {
     Q_EMIT reloadRequested();
   } else if (done) {

@@ -64,6 +64,8 @@ class MarkedGrid : public GridView {
   void clearRows();
   const FileTable& table() const;
   const MarkedFiles& marks() const { return marks_; }
+  // The duplicate groups that hold a marked file, handed to the deletion window with the marks.
+  std::function<std::vector<CopyGroup>()> markedGroups;
 
   // Marks or unmarks one row's file, then "Clean?" follows the count.
   void toggleRow(int row);
@@ -71,6 +73,8 @@ class MarkedGrid : public GridView {
   // to the next unless it is the last.
   void markCurrentAndAdvance();
   void markAll();
+  // Marks these rows' files alone.
+  void markRows(const std::vector<qsizetype>& rows);
   void unmarkAll();
   void clearAllMarks();
 
