@@ -83,7 +83,9 @@ class ViewerDocumentTest : public ::testing::Test {
       ASSERT_EQ(document.lineNumber(starts[n]), n) << what;
       ASSERT_EQ(document.lineAt(n), starts[n]) << what;
     }
-    if (!starts.isEmpty()) ASSERT_EQ(document.lineAt(starts.size() - 1), starts.last()) << what;
+    if (!starts.isEmpty()) {
+      ASSERT_EQ(document.lineAt(starts.size() - 1), starts.last()) << what;
+    }
   }
 
   testkit::TempTree tree;
