@@ -159,8 +159,7 @@ TfrmBrowse::TfrmBrowse(const QString& folder, QWidget* parent)
   PopupMenu1->addAction(grid->openAction());
   PopupMenu1->addAction(grid->viewAction());
   btMenu->setMenu(PopupMenu1);
-  grid->setContextMenuPolicy(Qt::CustomContextMenu);
-  connect(grid, &QWidget::customContextMenuRequested, this, [this](const QPoint& at) { PopupMenu1->popup(grid->viewport()->mapToGlobal(at)); });
+  showMenuOnRightClick(grid, PopupMenu1);
 
   connect(DriveCombobox1, &QComboBox::activated, this, [this](int index) {
     const QString root = DriveCombobox1->itemData(index).toString();

@@ -126,8 +126,7 @@ TfrmClean::TfrmClean(QWidget* parent)
   connect(btMark, &QPushButton::clicked, grid, &MarkedGrid::markCurrentAndAdvance);
   connect(btDelete, &QPushButton::clicked, grid, &MarkedGrid::handOver);
   connect(btEdit, &QPushButton::clicked, this, &TfrmClean::btEditClick);
-  connect(btOptions, &QPushButton::clicked, this,
-          [this] { PopupMenu1->popup(btOptions->mapToGlobal(QPoint(0, btOptions->height()))); });
+  dropMenuBelow(btOptions, PopupMenu1);
   connect(btBrowse, &QPushButton::clicked, this, &TfrmClean::btBrowseClick);
   connect(btDetails, &QPushButton::clicked, grid, &MarkedGrid::showCurrentDetails);
   connect(pckDrive, &DriveCheckList::ticksChanged, this, [this] { btScan->setEnabled(pckDrive->anyTicked()); });

@@ -85,7 +85,6 @@ TfrmMods::TfrmMods(QWidget* parent)
   buildPanel();
   grid->setToolTip(QStringLiteral("Double click to mark for deletion, right click for options"));
   grid->verticalHeader()->setDefaultSectionSize(kGridRowHeight);
-  grid->setContextMenuPolicy(Qt::CustomContextMenu);
   pnlScan->setFrameShape(QFrame::Panel);
   pnlScan->setFrameShadow(QFrame::Sunken);
   auto* layout = new QVBoxLayout(this);
@@ -105,8 +104,7 @@ TfrmMods::TfrmMods(QWidget* parent)
   connect(btOK, &QPushButton::clicked, this, &TfrmMods::btOKClick);
   connect(btClose, &QPushButton::clicked, this, &QDialog::close);
   connect(btAbort, &QPushButton::clicked, this, &TfrmMods::btAbortClick);
-  connect(btOptions, &QPushButton::clicked, this,
-          [this] { showMenu(btOptions->mapToGlobal(QPoint(0, btOptions->height()))); });
+  dropMenuBelow(btOptions, PopupMenu1);
   connect(btBrowse, &QPushButton::clicked, this, &TfrmMods::btBrowseClick);
   connect(btDetails, &QPushButton::clicked, grid, &MarkedGrid::showCurrentDetails);
   connect(btMark, &QPushButton::clicked, grid, &MarkedGrid::markCurrentAndAdvance);
@@ -115,11 +113,8 @@ TfrmMods::TfrmMods(QWidget* parent)
   btDelete->setEnabled(grid->cleanEnabled());
   connect(grid, &MarkedGrid::cleanEnabledChanged, btDelete, &QPushButton::setEnabled);
   connect(grid, &GridView::headingClicked, this, &TfrmMods::sortBy);
-  connect(grid, &QWidget::customContextMenuRequested, this,
-          [this](const QPoint& at) { showMenu(grid->viewport()->mapToGlobal(at)); });
-  pckDrive->setContextMenuPolicy(Qt::CustomContextMenu);
-  connect(pckDrive, &QWidget::customContextMenuRequested, this,
-          [this](const QPoint& at) { showMenu(pckDrive->viewport()->mapToGlobal(at)); });
+  showMenuOnRightClick(grid, PopupMenu1);
+  showMenuOnRightClick(pckDrive, PopupMenu1);
   connect(pckDrive, &DriveCheckList::ticksChanged, this, &TfrmMods::pckDriveClick);
   for (QRadioButton* when : {rbOnOrBefore, rbInBetween, rbOnOrAfter})
     connect(when, &QRadioButton::toggled, this, &TfrmMods::rgWhenClick);
@@ -379,8 +374,6 @@ void TfrmMods::Addafoldertolistofdrives1Click() {
   fillDriveList(*pckDrive, DriveListUse::FilesAccessed, true);
   pckDriveClick();
 }
-
-void TfrmMods::showMenu(const QPoint& globalPosition) { PopupMenu1->popup(globalPosition); }
 
 // Escape and the title bar's close button stop a running search first; the window stays.
 void TfrmMods::reject() {

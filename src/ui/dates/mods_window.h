@@ -97,7 +97,6 @@ class TfrmMods final : public QDialog {
   void cbWildCardChange();
   void pckDriveClick();
   void Addafoldertolistofdrives1Click();
-  void showMenu(const QPoint& globalPosition);
   // The grid's columns, their widths fitted to the window's font.
   std::vector<FileColumn> gridColumns() const;
   DateKind chosenKind() const;

@@ -278,15 +278,11 @@ void TfrmDup::buildMenu() {
   PopupMenu1->addSeparator();
   grid->reports()->addTo(PopupMenu1);
 
-  connect(btOptions, &QPushButton::clicked, this,
-          [this] { PopupMenu1->popup(btOptions->mapToGlobal(QPoint(0, btOptions->height()))); });
+  dropMenuBelow(btOptions, PopupMenu1);
   connect(btMark, &QPushButton::clicked, grid, &MarkedGrid::markCurrentAndAdvance);
   connect(btDetails, &QPushButton::clicked, grid, &MarkedGrid::showCurrentDetails);
-  for (QWidget* widget : {static_cast<QWidget*>(grid), static_cast<QWidget*>(pckDrive)}) {
-    widget->setContextMenuPolicy(Qt::CustomContextMenu);
-    connect(widget, &QWidget::customContextMenuRequested, this,
-            [this, widget](const QPoint& at) { PopupMenu1->popup(widget->mapToGlobal(at)); });
-  }
+  showMenuOnRightClick(grid, PopupMenu1);
+  showMenuOnRightClick(pckDrive, PopupMenu1);
 }
 
 void TfrmDup::showEvent(QShowEvent* event) {

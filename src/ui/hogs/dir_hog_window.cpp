@@ -68,7 +68,6 @@ TfrmDirHog::TfrmDirHog(QWidget* parent)
   browseFolder = [this](const QString& folder) { TfrmBrowse::openOn(folder, QString(), QString(), this); };
 
   buildPanel();
-  grid->setContextMenuPolicy(Qt::CustomContextMenu);
   pnlScan->setFrameShape(QFrame::Panel);
   pnlScan->setFrameShadow(QFrame::Sunken);
   auto* layout = new QVBoxLayout(this);
@@ -83,19 +82,15 @@ TfrmDirHog::TfrmDirHog(QWidget* parent)
   connect(btAll, &QPushButton::clicked, this, &TfrmDirHog::btAllClick);
   connect(btClose, &QPushButton::clicked, this, &QDialog::close);
   connect(btAbort, &QPushButton::clicked, this, &TfrmDirHog::btAbortClick);
-  connect(btOptions, &QPushButton::clicked, this,
-          [this] { showMenu(btOptions->mapToGlobal(QPoint(0, btOptions->height()))); });
+  dropMenuBelow(btOptions, PopupMenu1);
   connect(btBrowse, &QPushButton::clicked, this, &TfrmDirHog::btBrowseClick);
   connect(btDelete, &QPushButton::clicked, this, &TfrmDirHog::btDeleteClick);
   connect(grid, &FolderGrid::cellDoubleClicked, this, &TfrmDirHog::btDeleteClick);
   connect(grid, &GridView::headingClicked, this, [this](int column) {
     if (const std::optional<FolderHogsSort> sort = sortOfColumn(column)) sortBy(*sort);
   });
-  connect(grid, &QWidget::customContextMenuRequested, this,
-          [this](const QPoint& at) { showMenu(grid->viewport()->mapToGlobal(at)); });
-  pckDrive->setContextMenuPolicy(Qt::CustomContextMenu);
-  connect(pckDrive, &QWidget::customContextMenuRequested, this,
-          [this](const QPoint& at) { showMenu(pckDrive->viewport()->mapToGlobal(at)); });
+  showMenuOnRightClick(grid, PopupMenu1);
+  showMenuOnRightClick(pckDrive, PopupMenu1);
   connect(pckDrive, &DriveCheckList::ticksChanged, this, &TfrmDirHog::pckDriveClick);
 
   fillDriveList(*pckDrive, DriveListUse::ScanningTools, true);
@@ -274,8 +269,6 @@ void TfrmDirHog::highlightSafeHarbor(bool shown) {
     return !path.isEmpty() && check.isInExceptionList(path, false, &reason);
   });
 }
-
-void TfrmDirHog::showMenu(const QPoint& globalPosition) { PopupMenu1->popup(globalPosition); }
 
 // Escape and the title bar's close button stop a running scan first; the window stays.
 void TfrmDirHog::reject() {

@@ -83,7 +83,6 @@ class TfrmDirHog final : public QDialog {
   void pckDriveClick();
   void Addafolder1Click();
   void highlightSafeHarbor(bool shown);
-  void showMenu(const QPoint& globalPosition);
 
   QActionGroup* sortGroup_;
   ReportCommands* reports_;
